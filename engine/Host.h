@@ -1,0 +1,33 @@
+#pragma once
+/// GUI services the engine asks of the window that runs it.
+
+#include <string>
+#include <vector>
+
+namespace vemlo {
+
+enum class CursorKind { Default, Busy };
+
+class Host {
+public:
+    virtual ~Host() = default;
+    /// Lets the event loop run pending events (a long drawing stays responsive
+    /// and Cancel Draw can be pressed).
+    virtual void processMessages() = 0;
+    virtual void setCursor(CursorKind kind) = 0;
+    /// Replaces the value listing with these lines, in one go.
+    virtual void setListing(const std::vector<std::string>& lines) = 0;
+    /// A plain message box with an OK button.
+    virtual void message(const std::string& text) = 0;
+};
+
+/// A host that does nothing: for tests and headless tools.
+class NullHost : public Host {
+public:
+    void processMessages() override {}
+    void setCursor(CursorKind) override {}
+    void setListing(const std::vector<std::string>&) override {}
+    void message(const std::string&) override {}
+};
+
+}  // namespace vemlo

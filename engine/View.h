@@ -1,0 +1,25 @@
+#pragma once
+/// The viewing transformation: eye position to viewing matrix M1, window box
+/// fitted into the graphing rectangle by M2, world points to pixels.
+
+#include <cstdint>
+
+#include "engine/Canvas.h"
+#include "engine/GraphState.h"
+
+namespace vemlo {
+
+void Matrix1(GraphState& g, double dis, double rho, double theta, double phi);
+void Matrix2(GraphState& g);
+void WShape2(GraphState& g, double x, double y, double z);
+void WShape1(GraphState& g, double x, double y, double z);
+void WShapeIt(GraphState& g);
+/// Pixel position of a world point in the graphing image. Never undefined for
+/// NaN, infinite or huge values (they are clamped).
+void Shape(const GraphState& g, double x, double y, double z, std::int32_t& px, std::int32_t& py);
+PointType Shape(const GraphState& g, double x, double y, double z);
+void PlotPoint(const GraphState& g, Canvas& c, double x, double y, double z);
+void Sketch(const GraphState& g, Canvas& c, double x, double y, double z);
+void Delay(int ms);
+
+}  // namespace vemlo
