@@ -17,7 +17,8 @@ void Colors(GraphState& g);
 /// Every other default of a new graph; returns the main window's size for a
 /// screen of the given size (90% by 80%, rounded halves to even).
 WindowSize First(GraphState& g, int screenWidth, int screenHeight);
-/// ChosenRanges, Colors and First in that order: the state side of picking a mode.
+/// ChosenRanges, Colors and First in that order: the state side of picking a
+/// mode. A Choice other than '1' to '4' leaves the state alone and gives {0, 0}.
 WindowSize ApplyModeDefaults(GraphState& g, int screenWidth, int screenHeight);
 
 }  // namespace vemlo
