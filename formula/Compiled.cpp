@@ -1,0 +1,270 @@
+#include "formula/Compiled.h"
+
+#include <cstring>
+
+#include "formula/FormulaMath.h"
+#include "formula/ParseTables.h"
+#include "formula/ParserCore.h"
+#include "formula/Parser.h"
+
+namespace vemlo {
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+
+double FormulaState::*const VarMembers[] = {&FormulaState::X, &FormulaState::Y, &FormulaState::R,
+                                            &FormulaState::T, &FormulaState::U, &FormulaState::V,
+                                            &FormulaState::A, &FormulaState::B, &FormulaState::C,
+                                            &FormulaState::D, &FormulaState::E, &FormulaState::F};
+constexpr char VarLetters[] = "XYRTUVABCDEF";
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// A node of the expression graph; equal nodes are shared, so a repeated
+// subexpression such as x^2 is computed once per evaluation. The flags it may
+// raise are sticky, so computing it once raises the same ones.
+struct Node {
+    enum Kind : std::uint8_t { Const, Var, Op };
+    Kind kind = Const;
+    Command::Op op = Command::LoadVar;
+    std::uint8_t fn = 0;
+    int a = -1, b = -1;
+    double value = 0;
+};
+
+class GraphBuilder {
+public:
+    std::vector<Node> nodes;
+
+    int Constant(double v) {
+        Node n;
+        n.value = v;
+        return Intern(n);
+    }
+    int Variable(char letter) {
+        if (letter == 'P') return Constant(Pi);
+        Node n;
+        n.kind = Node::Var;
+        n.fn = static_cast<std::uint8_t>(std::strchr(VarLetters, letter) - VarLetters);
+        return Intern(n);
+    }
+    // Constant operands are folded when the result raises no flag.
+    int Operation(Command::Op op, int a, int b, int fn = 0) {
+        if (IsConst(a) && (b < 0 || IsConst(b))) {
+            double v = 0;
+            if (Fold(op, nodes[a].value, b < 0 ? 0.0 : nodes[b].value, fn, v)) return Constant(v);
+        }
+        Node n;
+        n.kind = Node::Op;
+        n.op = op;
+        n.fn = static_cast<std::uint8_t>(fn);
+        n.a = a;
+        n.b = b;
+        return Intern(n);
+    }
+
+private:
+    bool IsConst(int i) const { return nodes[i].kind == Node::Const; }
+
+    static bool Fold(Command::Op op, double l, double r, int fn, double& v) {
+        bool cut = false;
+        switch (op) {
+            case Command::Neg: v = -l; return true;
+            case Command::Add: v = l + r; return true;
+            case Command::Sub: v = l - r; return true;
+            case Command::Mul: v = l * r; return true;
+            case Command::Div: return QuotientOf(l, r, v);
+            case Command::Pow: return PowerOf(l, r, v);
+            case Command::Func: return FunctionOf(fn, l, v, cut) && !cut;
+            default: return false;
+        }
+    }
+
+    int Intern(const Node& n) {
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            const Node& m = nodes[i];
+            if (m.kind == n.kind && m.op == n.op && m.fn == n.fn && m.a == n.a && m.b == n.b &&
+                SameBits(m.value, n.value))
+                return static_cast<int>(i);
+        }
+        nodes.push_back(n);
+        return static_cast<int>(nodes.size() - 1);
+    }
+};
+
+// Runs the parser's tables over the tokens of text, building the graph where
+// Parse would compute. Returns the root node, or -1 on a syntax error.
+int BuildGraph(const std::string& text, GraphBuilder& g, bool& lexMathError) {
+    FormulaState scratch;
+    ParserUnit p(scratch);
+    p.Input = PrepareText(text);
+    int nodeOf[StackSize + 1] = {};
+    auto push = [&](int state, int node) {
+        if (p.StackTop == StackSize) return false;
+        ++p.StackTop;
+        p.Stack[p.StackTop] = p.CurToken;
+        p.Stack[p.StackTop].State = static_cast<std::uint8_t>(state);
+        nodeOf[p.StackTop] = node;
+        return true;
+    };
+    p.CurToken = TokenRec{};
+    push(0, -1);
+    p.TokenType = NextToken(p);
+    for (;;) {
+        const Action act = ActionFor(p.Stack[p.StackTop].State, p.TokenType);
+        if (act.Kind == ActKind::Accept) break;
+        if (act.Kind == ActKind::Error) return -1;
+        if (act.Kind == ActKind::Shift) {
+            int node = -1;
+            if (p.TokenType == TokNumber) node = g.Constant(p.CurToken.Value);
+            if (p.TokenType == TokVariable) node = g.Variable(p.CurToken.VarLetter);
+            if (!push(act.Target, node)) return -1;
+            p.TokenType = NextToken(p);
+            continue;
+        }
+        const int rule = act.Target;
+        const int len = RuleLength(rule);
+        const int base = p.StackTop - len;  // the entry below the right-hand side
+        const int* rhs = nodeOf + base + 1;
+        int node = -1;
+        switch (rule) {
+            case 1: node = g.Operation(Command::Add, rhs[0], rhs[2]); break;
+            case 2: node = g.Operation(Command::Sub, rhs[0], rhs[2]); break;
+            case 4: node = g.Operation(Command::Mul, rhs[0], rhs[2]); break;
+            case 5: node = g.Operation(Command::Div, rhs[0], rhs[2]); break;
+            case 7: node = g.Operation(Command::Pow, rhs[0], rhs[2]); break;
+            case 9: node = g.Operation(Command::Neg, rhs[1], -1); break;
+            case 11: node = g.Variable(p.CurToken.VarLetter); break;
+            case 14: node = rhs[1]; break;
+            case 16:
+                node = g.Operation(Command::Func, rhs[2], -1, FunctionIndex(p.Stack[base + 1].FuncName));
+                break;
+            default: node = rhs[0]; break;
+        }
+        p.StackTop = static_cast<std::uint16_t>(base);
+        const int next = GotoState(rule, p.Stack[base].State);
+        if (next < 0 || !push(next, node)) return -1;
+    }
+    lexMathError = scratch.MathError;
+    return nodeOf[p.StackTop];
+}
+
+}  // namespace
+
+CompiledFormula::CompiledFormula(const std::string& text) {
+    GraphBuilder g;
+    const int root = BuildGraph(text, g, lexMathError_);
+    if (root < 0) return;
+    // Constants keep their node's register; every other node gets one as it is
+    // emitted, children before parents.
+    std::vector<int> reg(g.nodes.size(), -1);
+    for (std::size_t i = 0; i < g.nodes.size(); ++i) {
+        if (g.nodes[i].kind != Node::Const) continue;
+        reg[i] = static_cast<int>(regs_.size());
+        regs_.push_back(g.nodes[i].value);
+    }
+    std::vector<int> order;
+    std::vector<int> todo{root};
+    std::vector<char> seen(g.nodes.size(), 0);
+    while (!todo.empty()) {
+        const int i = todo.back();
+        const Node& n = g.nodes[i];
+        if (seen[i] == 2 || n.kind == Node::Const) {
+            todo.pop_back();
+            continue;
+        }
+        if (seen[i] == 1) {
+            seen[i] = 2;
+            order.push_back(i);
+            todo.pop_back();
+            continue;
+        }
+        seen[i] = 1;
+        if (n.b >= 0) todo.push_back(n.b);
+        if (n.a >= 0) todo.push_back(n.a);
+    }
+    for (int i : order) {
+        const Node& n = g.nodes[i];
+        reg[i] = static_cast<int>(regs_.size());
+        regs_.push_back(0.0);
+        Command c;
+        c.op = n.kind == Node::Var ? Command::LoadVar : n.op;
+        c.fn = n.fn;
+        c.dst = static_cast<std::uint16_t>(reg[i]);
+        if (n.a >= 0) c.a = static_cast<std::uint16_t>(reg[n.a]);
+        if (n.b >= 0) c.b = static_cast<std::uint16_t>(reg[n.b]);
+        cmds_.push_back(c);
+    }
+    result_ = static_cast<std::uint16_t>(reg[root]);
+    memos_.resize(cmds_.size());
+    valid_ = true;
+}
+
+double CompiledFormula::Run(FormulaState& s) {
+    double* r = regs_.data();
+    bool math = lexMathError_;
+    bool cut = false;
+    Memo* memo = memos_.data();
+    for (const Command& c : cmds_) {
+        switch (c.op) {
+            case Command::LoadVar: r[c.dst] = s.*VarMembers[c.fn]; break;
+            case Command::Neg: r[c.dst] = -r[c.a]; break;
+            case Command::Add: r[c.dst] = r[c.a] + r[c.b]; break;
+            case Command::Sub: r[c.dst] = r[c.a] - r[c.b]; break;
+            case Command::Mul: r[c.dst] = r[c.a] * r[c.b]; break;
+            case Command::Div: {
+                // A failed step keeps the value it was handed: the right operand.
+                double v = r[c.b];
+                if (!QuotientOf(r[c.a], r[c.b], v)) math = true;
+                r[c.dst] = v;
+                break;
+            }
+            case Command::Pow:
+            case Command::Func: {
+                // The costly steps remember their last operands: a drawing walks
+                // a grid, so one of them often repeats from the previous point.
+                Memo& m = memo[&c - cmds_.data()];
+                const double a = r[c.a];
+                const double b = c.op == Command::Pow ? r[c.b] : 0.0;
+                if (!m.filled || !SameBits(a, m.a) || !SameBits(b, m.b)) {
+                    bool cutHere = false;
+                    double v = c.op == Command::Pow ? b : a;
+                    m.ok = c.op == Command::Pow ? PowerOf(a, b, v) : FunctionOf(c.fn, a, v, cutHere);
+                    m.a = a;
+                    m.b = b;
+                    m.out = v;
+                    m.cut = cutHere;
+                    m.filled = true;
+                }
+                if (!m.ok) math = true;
+                if (m.cut) cut = true;
+                r[c.dst] = m.out;
+                break;
+            }
+        }
+    }
+    s.TokenError = false;
+    s.MathError = math;
+    if (cut) s.CutCalled = true;
+    return math ? 0.0 : r[result_];
+}
+
+CompiledFormula& CompiledCache::Get(const std::string& text) {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].text != text) continue;
+        if (i != 0) std::swap(entries_[i], entries_[0]);
+        return *entries_[0].formula;
+    }
+    if (entries_.size() == Capacity) entries_.pop_back();
+    entries_.insert(entries_.begin(), Entry{text, std::make_unique<CompiledFormula>(text)});
+    return *entries_[0].formula;
+}
+
+double Evaluate(FormulaState& s, const std::string& text) {
+    thread_local CompiledCache cache;
+    CompiledFormula& f = cache.Get(text);
+    return f.Valid() ? f.Run(s) : Parse(s, text);
+}
+
+}  // namespace vemlo

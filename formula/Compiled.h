@@ -1,0 +1,66 @@
+#pragma once
+/// Compile-once evaluation: a formula text is lexed and parsed once into a flat
+/// list of register commands that each evaluation replays with the current
+/// variables. Same values, bit for bit, and same flags as Parse; a text with a
+/// syntax error is left to Parse.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formula/FormulaState.h"
+
+namespace vemlo {
+
+/// One command: dst := op(a, b) over the register file.
+struct Command {
+    enum Op : std::uint8_t { LoadVar, Neg, Add, Sub, Mul, Div, Pow, Func };
+    Op op = LoadVar;
+    std::uint8_t fn = 0;  // FunctionId for Func, variable number for LoadVar
+    std::uint16_t dst = 0, a = 0, b = 0;
+};
+
+/// A formula prepared for repeated evaluation.
+class CompiledFormula {
+public:
+    /// Compiles text; Valid() is false when the text has a syntax error.
+    explicit CompiledFormula(const std::string& text);
+
+    bool Valid() const { return valid_; }
+    /// The formula's value with the variables of s; sets TokenError, MathError
+    /// and CutCalled exactly as Parse does.
+    double Run(FormulaState& s);
+    /// The commands, for tests and diagnostics.
+    const std::vector<Command>& Commands() const { return cmds_; }
+
+private:
+    struct Memo {
+        double a = 0, b = 0, out = 0;
+        bool ok = false, cut = false, filled = false;
+    };
+
+    bool valid_ = false;
+    bool lexMathError_ = false;  // a number of the text did not convert
+    std::uint16_t result_ = 0;
+    std::vector<Command> cmds_;
+    std::vector<double> regs_;  // constants first, then the registers of commands
+    std::vector<Memo> memos_;   // one per command, used by the costly ones
+};
+
+/// A few compiled formulas keyed by their text, most recent first.
+class CompiledCache {
+public:
+    static constexpr std::size_t Capacity = 8;
+    /// The compiled form of text, compiled now if it is not cached.
+    CompiledFormula& Get(const std::string& text);
+
+private:
+    struct Entry {
+        std::string text;
+        std::unique_ptr<CompiledFormula> formula;
+    };
+    std::vector<Entry> entries_;
+};
+
+}  // namespace vemlo
