@@ -1,0 +1,30 @@
+#pragma once
+/// The two pictures every picture command puts out: PicMap, a plain copy of
+/// the graphing image, and LMap, the full-graph picture with the title above
+/// the graph and the formulas and parameter values below it.
+
+#include <QImage>
+#include <string>
+
+#include "engine/GraphState.h"
+
+namespace vemlo {
+
+/// The text of a nonzero parameter value in the full-graph picture: fixed
+/// point with three decimals in a field of 8, cut to 10 characters; beyond
+/// 1e7 or below 0.001 in magnitude the form "0.000E+00".
+std::string ParamValueText(double v);
+
+/// Where the title starts in LMap: centred by a width T measured at the main
+/// window's font size, over an image W wide whose left edge is L.
+int TitleLeft(const GraphState& g, int W, int L, int T);
+
+/// Composes LMap ((W + 2 LMapX) x (H + LMapY)) and PicMap (W x H) from the
+/// graphing image Image1 (W x H) and the graph state. The sheet of LMap is
+/// PColor, the colour behind every label text, so texts and sheet are one
+/// surface. L, the image's left edge in the main window, is FLeft + 1.
+/// Letting the event loop run and repainting the window afterwards are left
+/// to the main window.
+void SaveTheGraph(const GraphState& g, const QImage& Image1, QImage& PicMap, QImage& LMap);
+
+}  // namespace vemlo
