@@ -15,7 +15,9 @@ void WShape2(GraphState& g, double x, double y, double z);
 void WShape1(GraphState& g, double x, double y, double z);
 void WShapeIt(GraphState& g);
 /// Pixel position of a world point in the graphing image. Never undefined for
-/// NaN, infinite or huge values (they are clamped).
+/// NaN, infinite or huge values: before the frame offset is taken off, a
+/// column or row below 1 becomes 1, one beyond 2^30 becomes 2^30, and NaN
+/// becomes 0.
 void Shape(const GraphState& g, double x, double y, double z, std::int32_t& px, std::int32_t& py);
 PointType Shape(const GraphState& g, double x, double y, double z);
 void PlotPoint(const GraphState& g, Canvas& c, double x, double y, double z);
