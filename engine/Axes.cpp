@@ -108,12 +108,10 @@ void Tick(const GraphState& g, Canvas& c) {
     c.setPenColor(g.EraseAxes ? kWhite : g.ColorTick);
 
     if (!(g.Theta == 0 || g.Phi == kHalfPi)) {
-        TickRuns(g.WMaxX, g.WMinX,
-                 [&](double i) { CrossTick(c, Shape(g, i, 0, 0), Shape(g, i, sy, 0), d); });
+        TickRuns(g.WMaxX, g.WMinX, [&](double i) { CrossTick(c, Shape(g, i, 0, 0), Shape(g, i, sy, 0), d); });
     }
     if (!(g.Theta == kHalfPi || g.Phi == kHalfPi)) {
-        TickRuns(g.WMaxY, g.WMinY,
-                 [&](double i) { CrossTick(c, Shape(g, 0, i, 0), Shape(g, sx, i, 0), d); });
+        TickRuns(g.WMaxY, g.WMinY, [&](double i) { CrossTick(c, Shape(g, 0, i, 0), Shape(g, sx, i, 0), d); });
     }
     if (!(g.Phi == 0 || g.Phi == kPi)) {
         TickRuns(g.WMaxZ, g.WMinZ, [&](double i) {

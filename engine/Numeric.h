@@ -24,8 +24,8 @@ inline std::int64_t RoundClamped(double v, std::int64_t lo, std::int64_t hi, std
 
 /// Round to nearest (halves to even) into a 32-bit integer, saturating; NaN gives 0.
 inline std::int32_t Round32(double v) {
-    return static_cast<std::int32_t>(RoundClamped(v, std::numeric_limits<std::int32_t>::min(),
-                                                  std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        RoundClamped(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 /// Round to nearest (halves to even) into a 64-bit integer, saturating well

@@ -118,13 +118,27 @@ void HSVtoRGB(double H, double S, double V, double& R, double& G, double& B) {
     const double q = V - V * s * f;
     const double t = V - (1 - f) * V * s;
     switch (i) {
-        case 0: R = V, G = t, B = p; break;
-        case 1: R = q, G = V, B = p; break;
-        case 2: R = p, G = V, B = t; break;
-        case 3: R = p, G = q, B = V; break;
-        case 4: R = t, G = p, B = V; break;
-        case 5: R = V, G = p, B = q; break;
-        default: R = G = B = 0; break;
+        case 0:
+            R = V, G = t, B = p;
+            break;
+        case 1:
+            R = q, G = V, B = p;
+            break;
+        case 2:
+            R = p, G = V, B = t;
+            break;
+        case 3:
+            R = p, G = q, B = V;
+            break;
+        case 4:
+            R = t, G = p, B = V;
+            break;
+        case 5:
+            R = V, G = p, B = q;
+            break;
+        default:
+            R = G = B = 0;
+            break;
     }
 }
 

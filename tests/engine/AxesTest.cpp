@@ -167,8 +167,8 @@ TEST_F(AxesTest, LettersStandRightBelowAQuarterTurnInExtendedPrecision) {
 TEST_F(AxesTest, TickLengthsFollowTheRectangleWidth) {
     struct Row {
         int width;
-        int zHalf;   // Round(W / 500)
-        double d;    // W / 250
+        int zHalf;  // Round(W / 500)
+        double d;   // W / 250
     };
     const Row rows[] = {{500, 1, 2.0}, {749, 1, 2.996}, {750, 2, 3.0}, {1250, 2, 5.0}};
     for (const Row& r : rows) {
@@ -219,8 +219,7 @@ TEST_F(AxesTest, SmallBoxGetsTicksAtOneAndZero) {
     g.Theta = 0.3;
     Tick(g, canvas);
     EXPECT_EQ(canvas.lines().size() - without, 2u);
-    EXPECT_EQ(canvas.lines()[0].from.x + canvas.lines()[0].pts[0].x,
-              2 * Shape(g, 1, 0, 0).x);
+    EXPECT_EQ(canvas.lines()[0].from.x + canvas.lines()[0].pts[0].x, 2 * Shape(g, 1, 0, 0).x);
 }
 
 TEST_F(AxesTest, DegenerateTickDirectionGivesAPointTick) {

@@ -59,11 +59,11 @@ TEST_F(FacetsTest, ExamplesOfTiesAndNaNs) {
         std::vector<Color> order;
     };
     const Row rows[] = {
-        {{5, 5, 9}, {3, 2, 1}},       // the equal pair is reversed
-        {{9, 5, 5}, {1, 2, 3}},       // already in order: stays
-        {{kNaN, 1, 2}, {1, 3, 2}},    // a NaN at the front keeps its place
-        {{1, kNaN, 2}, {3, 2, 1}},    // a NaN met at its own position stays
-        {{1, 2, kNaN}, {2, 1, 3}},    // NaN records never move
+        {{5, 5, 9}, {3, 2, 1}},     // the equal pair is reversed
+        {{9, 5, 5}, {1, 2, 3}},     // already in order: stays
+        {{kNaN, 1, 2}, {1, 3, 2}},  // a NaN at the front keeps its place
+        {{1, kNaN, 2}, {3, 2, 1}},  // a NaN met at its own position stays
+        {{1, 2, kNaN}, {2, 1, 3}},  // NaN records never move
         {{kNaN, 4, kNaN, 6, 5}, {1, 4, 3, 5, 2}},
         {{-kInf, kInf, 0.0, -0.0}, {2, 3, 4, 1}},
         {{7}, {1}},
@@ -208,8 +208,8 @@ TEST_F(FacetsTest, ClearingCoversTheGridPointsRoundedAndCapped) {
         double dx, dy;
         int cleared;
     };
-    const Row rows[] = {{15, 15, 256}, {0.5, 0, 2}, {1.5, 0, 2}, {80, 80, 6400}, {kNaN, 3, 0}, {-3, 3, 0},
-                        {1e300, 1e300, 6400}};
+    const Row rows[] = {{15, 15, 256}, {0.5, 0, 2}, {1.5, 0, 2},         {80, 80, 6400},
+                        {kNaN, 3, 0},  {-3, 3, 0},  {1e300, 1e300, 6400}};
     for (const Row& r : rows) {
         GraphState g;
         g.AColor = 0x00FFFF;

@@ -64,10 +64,10 @@ public:
     void polygon(const PointType* pts, int n) override { Record(Op::Polygon, {pts, pts + n}); }
     void rectangle(int x1, int y1, int x2, int y2) override { Record(Op::Rectangle, {{x1, y1}, {x2, y2}}); }
     void fillRect(int x1, int y1, int x2, int y2) override { Record(Op::FillRect, {{x1, y1}, {x2, y2}}); }
-    void textOut(int x, int y, const std::string& text) override {
-        Record(Op::TextOut, {{x, y}}, text);
+    void textOut(int x, int y, const std::string& text) override { Record(Op::TextOut, {{x, y}}, text); }
+    int textWidth(const std::string& text) const override {
+        return charWidth_ * static_cast<int>(text.size());
     }
-    int textWidth(const std::string& text) const override { return charWidth_ * static_cast<int>(text.size()); }
     int textHeight(const std::string&) const override { return charHeight_; }
 
     const std::vector<Call>& calls() const { return calls_; }
@@ -87,7 +87,8 @@ public:
 
 private:
     void Record(Op op, std::vector<PointType> pts, std::string text = {}) {
-        Call c{op, std::move(pts), pos_, std::move(text), pen_, penWidth_, penStyle_, brush_, brushStyle_, font_};
+        Call c{op,        std::move(pts), pos_,   std::move(text), pen_,
+               penWidth_, penStyle_,      brush_, brushStyle_,     font_};
         calls_.push_back(std::move(c));
     }
 
