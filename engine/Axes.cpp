@@ -1,6 +1,5 @@
 #include "engine/Axes.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/Numeric.h"
