@@ -71,9 +71,9 @@ private:
         bool cut = false;
         switch (op) {
             case Command::Neg: v = -l; return true;
-            case Command::Add: v = l + r; return true;
-            case Command::Sub: v = l - r; return true;
-            case Command::Mul: v = l * r; return true;
+            case Command::Add: v = Sum(l, r); return true;
+            case Command::Sub: v = Difference(l, r); return true;
+            case Command::Mul: v = Product(l, r); return true;
             case Command::Div: return QuotientOf(l, r, v);
             case Command::Pow: return PowerOf(l, r, v);
             case Command::Func: return FunctionOf(fn, l, v, cut) && !cut;
@@ -210,9 +210,9 @@ double CompiledFormula::Run(FormulaState& s) {
         switch (c.op) {
             case Command::LoadVar: r[c.dst] = s.*VarMembers[c.fn]; break;
             case Command::Neg: r[c.dst] = -r[c.a]; break;
-            case Command::Add: r[c.dst] = r[c.a] + r[c.b]; break;
-            case Command::Sub: r[c.dst] = r[c.a] - r[c.b]; break;
-            case Command::Mul: r[c.dst] = r[c.a] * r[c.b]; break;
+            case Command::Add: r[c.dst] = Sum(r[c.a], r[c.b]); break;
+            case Command::Sub: r[c.dst] = Difference(r[c.a], r[c.b]); break;
+            case Command::Mul: r[c.dst] = Product(r[c.a], r[c.b]); break;
             case Command::Div: {
                 // A failed step keeps the value it was handed: the right operand.
                 double v = r[c.b];

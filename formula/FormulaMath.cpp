@@ -17,6 +17,9 @@ constexpr double Bound = 88;
 constexpr long double HugeL = 0x1p1100L;
 constexpr long double SmallL = 0x1p-1100L;
 
+// Longest run of repeated multiplication for a negative base.
+constexpr double MaxLoop = 4096;
+
 // b multiplied by itself n times (n >= 1), as a loop in extended precision.
 long double RepeatedProduct(long double b, std::int64_t n) {
     if (b == -1.0L) return (n % 2 != 0) ? -1.0L : 1.0L;
@@ -39,12 +42,14 @@ bool NegativePower(double b, double e, double& out) {
     const long double lb = b;
     if (n == 0) {
         out = 1.0;
-    } else if (std::fabs(n) <= 2147483647.0) {
+    } else if (std::fabs(n) <= MaxLoop) {
         const auto count = static_cast<std::int64_t>(n);
         const long double p = RepeatedProduct(lb, count > 0 ? count : -count);
         out = static_cast<double>(count > 0 ? p : 1.0L / p);
     } else {
-        // Exponents past 32 bits: the magnitude directly, the sign from the parity.
+        // A long loop would stall the drawing for seconds (a base near -1 neither
+        // overflows nor underflows early): the magnitude directly, the sign
+        // from the parity.
         const long double m = std::pow(-lb, static_cast<long double>(n));
         out = static_cast<double>(std::fmod(n, 2.0) != 0 ? -m : m);
     }
@@ -52,6 +57,10 @@ bool NegativePower(double b, double e, double& out) {
 }
 
 }  // namespace
+
+__attribute__((noinline)) double Sum(double l, double r) { return l + r; }
+__attribute__((noinline)) double Difference(double l, double r) { return l - r; }
+__attribute__((noinline)) double Product(double l, double r) { return l * r; }
 
 bool PowerOf(double b, double e, double& out) {
     if (b > -Tiny && b < Tiny) {

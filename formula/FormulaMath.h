@@ -11,6 +11,13 @@ enum FunctionId : int {
     FnRound, FnSinh, FnSin, FnAsin, FnSqrt, FnSqr, FnTrunc, FnUn, FnCut,
 };
 
+/// The sum, difference and product. They are kept out of line so that every
+/// caller runs the same instructions: with two NaN operands, which payload
+/// survives depends on the operand order the compiler picked.
+double Sum(double l, double r);
+double Difference(double l, double r);
+double Product(double l, double r);
+
 /// b ^ e: 0 for |b| < 1e-9; exp(e ln b) within the bound 88 for a positive
 /// base; repeated multiplication for a negative base with a whole exponent.
 bool PowerOf(double b, double e, double& out);

@@ -59,9 +59,9 @@ void ComputeRule(ParserUnit& p, int rule) {
             Pop(p, right);
             Pop(p, middle);
             Pop(p, left);
-            if (rule == 1) value = left.Value + right.Value;
-            if (rule == 2) value = left.Value - right.Value;
-            if (rule == 4) value = left.Value * right.Value;
+            if (rule == 1) value = Sum(left.Value, right.Value);
+            if (rule == 2) value = Difference(left.Value, right.Value);
+            if (rule == 4) value = Product(left.Value, right.Value);
             if (rule == 5 && !QuotientOf(left.Value, right.Value, value)) s.MathError = true;
             if (rule == 7 && !PowerOf(left.Value, right.Value, value)) s.MathError = true;
             break;
