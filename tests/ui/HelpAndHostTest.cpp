@@ -1,0 +1,124 @@
+#include <QCursor>
+#include <QPlainTextEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "UiFixture.h"
+#include "output/QImageCanvas.h"
+
+namespace vemlo::test {
+namespace {
+
+using HelpTest = UiTest;
+
+TEST_F(HelpTest, HelpOpensBesideTheWindowAndCloses) {
+    Pick('1');
+    VemloScrn1->VemloHelp1->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(HelpDlg->isVisible());
+    EXPECT_FALSE(HelpDlg->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(HelpDlg->windowTitle(), QStringLiteral("Vemlo Help"));
+    EXPECT_EQ(HelpDlg->size(), QSize(497, 430));
+    EXPECT_EQ(fromQColor(HelpDlg->palette().color(QPalette::Window)), 0xF0CAA6u);
+    EXPECT_FALSE(HelpDlg->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(HelpDlg->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(HelpDlg->windowFlags() & Qt::WindowCloseButtonHint);
+
+    EXPECT_EQ(HelpDlg->FHelp->geometry(), QRect(24, 27, 440, 341));
+    EXPECT_TRUE(HelpDlg->FHelp->isReadOnly());
+    EXPECT_EQ(HelpDlg->CloseBtn->geometry(), QRect(144, 376, 93, 22));
+    EXPECT_EQ(HelpDlg->CloseBtn->text(), QStringLiteral("Close"));
+
+    // The main window keeps working while the help is open.
+    VemloScrn1->ClearScreen1->trigger();
+    EXPECT_TRUE(HelpDlg->isVisible());
+
+    HelpDlg->CloseBtn->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(HelpDlg->isVisible());
+    EXPECT_TRUE(VemloScrn1->isVisible());
+}
+
+// The outline of the help text, section by section, in this order.
+TEST_F(HelpTest, HelpTextFollowsItsOutline) {
+    const QString text = HelpDlg->FHelp->toPlainText();
+    const char* headings[] = {"1. ENTERING YOUR FUNCTIONS",
+                              "Reserved Constants:",
+                              "Arithmetic Operations:",
+                              "Built-In Functions:",
+                              "Further Examples:",
+                              "2. OPTIONS FROM THE MAIN MENU",
+                              "1. Rectangular coordinates:",
+                              "OPENING GRAPHS:",
+                              "SAVING GRAPHS",
+                              "SCREENSHOTS ON THE MAC",
+                              "2. Cylindrical Coordinates:",
+                              "3. Curves in 3-Space:",
+                              "4. 2-Parameter Surfaces:"};
+    int from = 0;
+    for (const char* h : headings) {
+        const int at = text.indexOf(QString::fromLatin1(h), from);
+        EXPECT_GE(at, 0) << h << " missing or out of order";
+        if (at >= 0) from = at;
+    }
+    const char* functions[] = {"Abs", "ATan", "Sin", "ASin", "Cos", "ACos", "Tan", "Sinh", "Cosh", "Exp",
+                               "Ln",  "Log",  "Sqr", "Sqrt", "Round", "Trunc", "Int", "Un", "Cut"};
+    const int table = text.indexOf(QStringLiteral("Built-In Functions:"));
+    const int end = text.indexOf(QStringLiteral("Further Examples:"));
+    for (const char* f : functions) {
+        const QRegularExpression entry(QStringLiteral("\n  %1 ").arg(QString::fromLatin1(f)));
+        const int at = text.indexOf(entry, table);
+        EXPECT_TRUE(at > table && at < end) << f;
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("10 degree")));
+    EXPECT_GT(HelpLines().size(), 150);
+}
+
+TEST(QtHostTest, BusyCursorIsSetOnceAndDefaultRemovesItWholly) {
+    QtHost host;
+    host.setCursor(CursorKind::Busy);
+    host.setCursor(CursorKind::Busy);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    host.setCursor(CursorKind::Default);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    host.setCursor(CursorKind::Default);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtHostTest, ProcessMessagesRunsPendingEvents) {
+    QtHost host;
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    host.processMessages();
+    EXPECT_TRUE(ran);
+}
+
+TEST(QtHostTest, ListingGoesToTheMainWindowsSink) {
+    VemloScrn1->Host1.setListing({"1 2 3", "4 5 6"});
+    EXPECT_EQ(VemloScrn1->Listing, (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    QtHost bare;
+    bare.setListing({"ignored"});
+    std::vector<std::string> got;
+    bare.setListingSink([&got](const std::vector<std::string>& l) { got = l; });
+    bare.setListing({"x"});
+    EXPECT_EQ(got, std::vector<std::string>{"x"});
+}
+
+TEST(QtHostTest, MessageIsAPlainBoxWithOk) {
+    QtHost host(VemloScrn1);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    host.message("File does not exist.");
+    EXPECT_EQ(shown, QStringLiteral("File does not exist."));
+}
+
+}  // namespace
+}  // namespace vemlo::test

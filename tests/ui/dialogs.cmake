@@ -1,0 +1,12 @@
+# The settings dialogs driven through their controls (offscreen).
+add_executable(dialog_tests
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_axes_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_changer_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_domain_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_eqn_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_param_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_view_test.cpp
+)
+target_link_libraries(dialog_tests PRIVATE vemlo_dialogs GTest::gtest)
+gtest_discover_tests(dialog_tests PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)

@@ -1,0 +1,77 @@
+#pragma once
+/// The window that lists the function values of the last drawing, one line
+/// per point, with a heading for the mode; the listing can be printed, saved
+/// as a text file, and copied or cut to the clipboard.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/GraphState.h"
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+
+namespace vemlo {
+
+class TFuncList : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFuncList(GraphState& g, QWidget* parent = nullptr);
+
+    /// The heading shown above the values of a mode.
+    static QString Heading(char choice);
+
+    /// Replaces the listing with these lines, in one go.
+    void SetListing(const std::vector<std::string>& lines);
+    /// The memo's lines; a text ending in a line break has no empty last line.
+    std::vector<std::string> Lines() const;
+
+    /// Opens the listing from the main window's menu (the caller composes the
+    /// pictures first): the save name goes back to "NoTitle", the window is
+    /// shown and enabled, and the heading follows the current mode.
+    void ShowListing();
+
+    /// The main window, brought to the front when the listing is closed.
+    void SetMainWindow(QWidget* w) { mainWindow_ = w; }
+
+    void Print1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void SaveAs1Click();
+    void Save1Click();
+    void Close1Click();
+
+    /// The file Save writes; "NoTitle" until a name is chosen.
+    QString NFileName = QStringLiteral("NoTitle");
+
+    /// The dialogs, replaceable so the window can run without a user: the
+    /// save dialog gives the chosen path (nothing when cancelled), the print
+    /// dialog sets up the printer (false when cancelled), the message box
+    /// shows a text with an OK button.
+    std::function<std::optional<QString>(const QString& proposed)> SaveDialog1;
+    std::function<bool(QPrinter& printer)> PrintDialog2;
+    std::function<void(const QString& text)> ShowMessage;
+
+    QFrame* Bevel1;
+    QPushButton* Print1;
+    QPushButton* Cut1;
+    QPushButton* Copy1;
+    QPushButton* SaveAs1;
+    QPushButton* Save1;
+    QPushButton* Close1;
+    QLabel* Label1;
+    QPlainTextEdit* Values;
+
+private:
+    GraphState& g_;
+    QWidget* mainWindow_ = nullptr;
+};
+
+}  // namespace vemlo

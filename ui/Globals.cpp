@@ -1,0 +1,25 @@
+#include "ui/Globals.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vemlo {
+
+namespace {
+QSize screenOverride;
+}
+
+GraphState& TheGraph() {
+    static GraphState graph;
+    return graph;
+}
+
+QSize ScreenSize() {
+    if (!screenOverride.isEmpty()) return screenOverride;
+    if (const QScreen* s = QGuiApplication::primaryScreen()) return s->size();
+    return {};
+}
+
+void SetScreenSizeOverride(QSize size) { screenOverride = size; }
+
+}  // namespace vemlo

@@ -1,0 +1,79 @@
+#pragma once
+/// Pieces the settings dialogs share: the entry box that selects its whole
+/// text when it gets the focus, number texts as QStrings, and the placing,
+/// colours and fonts of the controls of a form built in code.
+
+#include <QLineEdit>
+#include <QString>
+#include <string>
+
+#include "engine/Types.h"
+
+class QDialog;
+class QLabel;
+class QWidget;
+
+namespace vemlo::dlg {
+
+/// Colours of the dialog forms, red in the low byte.
+constexpr Color Cream = 0xF0FBFF;
+constexpr Color Navy = 0x800000;
+constexpr Color Blue = 0xFF0000;
+
+/// An edit box that, with auto-select on, selects all its text whenever it
+/// receives the focus, so that typing replaces the old entry.
+class TEditBox : public QLineEdit {
+public:
+    explicit TEditBox(QWidget* parent = nullptr);
+    void setAutoSelect(bool on) { autoSelect_ = on; }
+    bool autoSelect() const { return autoSelect_; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool autoSelect_ = false;
+};
+
+/// Creates a control of type W on the parent, gives it its designer name and
+/// places it at (left, top) with the size w x h.
+template <class W>
+W* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(left, top, width, height);
+    return w;
+}
+
+/// A sunken frame, the form's bevel.
+QWidget* MakeBevel(QWidget* parent, const char* name, int left, int top, int width, int height);
+
+/// Fills the widget's background with the colour.
+void SetBackground(QWidget* w, Color c);
+/// Sets the colour of the widget's text.
+void SetTextColor(QWidget* w, Color c);
+/// Sets the widget's font height in pixels.
+void SetFontHeight(QWidget* w, int pixels);
+
+/// The common look of the settings dialogs: cream, font height 14, fixed
+/// client size.
+void SetUpDialog(QDialog* d, int clientWidth, int clientHeight);
+/// Changes the fixed client width or height of a dialog, keeping the other.
+void SetDialogWidth(QDialog* d, int width);
+void SetDialogHeight(QDialog* d, int height);
+
+/// Sets a label's caption; like an auto-sized label, it widens (never
+/// narrows) to show the whole caption.
+void SetCaption(QLabel* label, const QString& caption);
+
+/// Makes the box the dialog's active control, with its text selected when it
+/// gets the focus.
+void FocusBox(TEditBox* box);
+
+/// value with `decimals` decimals, padded on the left to `width` characters.
+QString Fixed(double value, int width, int decimals);
+
+inline QString Qs(const std::string& s) { return QString::fromStdString(s); }
+inline std::string Ss(const QString& s) { return s.toStdString(); }
+
+}  // namespace vemlo::dlg

@@ -1,0 +1,34 @@
+#include "ui/QtHost.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+
+namespace vemlo {
+
+QtHost::QtHost(QWidget* window) : window_(window) {}
+
+void QtHost::processMessages() { QCoreApplication::processEvents(); }
+
+void QtHost::setCursor(CursorKind kind) {
+    if (kind == CursorKind::Busy) {
+        if (QApplication::overrideCursor())
+            QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        return;
+    }
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+void QtHost::setListing(const std::vector<std::string>& lines) {
+    if (sink_) sink_(lines);
+}
+
+void QtHost::message(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QString::fromStdString(text),
+                    QMessageBox::Ok, window_);
+    box.exec();
+}
+
+}  // namespace vemlo

@@ -1,0 +1,35 @@
+#pragma once
+/// The engine's GUI services on Qt: pending events, the busy cursor, the
+/// value listing and plain message boxes.
+
+#include <functional>
+
+#include "engine/Host.h"
+
+class QWidget;
+
+namespace vemlo {
+
+class QtHost : public Host {
+public:
+    using ListingSink = std::function<void(const std::vector<std::string>&)>;
+
+    /// Message boxes are shown over the given window (may be null).
+    explicit QtHost(QWidget* window = nullptr);
+
+    void processMessages() override;
+    /// Busy sets the application's wait cursor once; Default removes it
+    /// however often Busy was asked for.
+    void setCursor(CursorKind kind) override;
+    void setListing(const std::vector<std::string>& lines) override;
+    void message(const std::string& text) override;
+
+    /// Where setListing sends its lines (the value listing window).
+    void setListingSink(ListingSink sink) { sink_ = std::move(sink); }
+
+private:
+    QWidget* window_;
+    ListingSink sink_;
+};
+
+}  // namespace vemlo

@@ -1,0 +1,39 @@
+#include "ui/THelpDlg.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/Controls.h"
+
+namespace vemlo {
+
+THelpDlg* HelpDlg = nullptr;
+
+THelpDlg::THelpDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("HelpDlg"));
+    SetBackground(this, 0xF0CAA6);
+
+    FHelp = new QPlainTextEdit(this);
+    Place(FHelp, "FHelp", 24, 27, 440, 341);
+    FHelp->setReadOnly(true);
+    FHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetBackground(FHelp, 0xF0FBFF);
+    SetTextColor(FHelp, 0x800000);
+    SetFontHeight(FHelp, 14);
+    FHelp->setPlainText(HelpLines().join(QLatin1Char('\n')));
+
+    CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    Place(CloseBtn, "CloseBtn", 144, 376, 93, 22);
+    CloseBtn->setDefault(true);
+    connect(CloseBtn, &QPushButton::clicked, this, &THelpDlg::CloseBtnClick);
+
+    setFixedSize(497, 430);
+    setWindowTitle(QStringLiteral("Vemlo Help"));
+}
+
+void THelpDlg::CloseBtnClick() { close(); }
+
+}  // namespace vemlo

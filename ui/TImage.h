@@ -1,0 +1,39 @@
+#pragma once
+/// An image control: shows its picture 1:1 at its top-left corner and
+/// repaints on update(). Like a classic image control, it has no picture
+/// after removePicture(); asking for the canvas then creates a new bitmap of
+/// the control's current size, with a fresh canvas.
+
+#include <QWidget>
+#include <optional>
+
+#include "ui/Bitmap.h"
+
+namespace vemlo {
+
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    /// The picture's canvas, creating the picture if there is none. Each call
+    /// schedules a repaint, so what the caller draws shows up at the next
+    /// pass of the event loop.
+    QImageCanvas& canvas();
+    /// The picture's pixels (an empty image if there is no picture).
+    QImage picture();
+    bool hasPicture() const { return bitmap_.has_value(); }
+    void removePicture();
+    /// Replaces the picture by a copy of the given one.
+    void setPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TBitmap& bitmap();
+
+    std::optional<TBitmap> bitmap_;
+};
+
+}  // namespace vemlo

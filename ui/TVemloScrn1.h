@@ -1,0 +1,173 @@
+#pragma once
+/// The main graph window: the graphing image with its frame, the title bar,
+/// the formula and parameter labels, the arrow compass, the Draw and Cancel
+/// Draw buttons and the menu of every command. It lays itself out for the
+/// graph mode each time it is shown.
+///
+/// Client coordinates are those of the central widget under the menu bar.
+
+#include <QMainWindow>
+#include <QRect>
+#include <string>
+#include <vector>
+
+#include "ui/Bitmap.h"
+#include "ui/QtHost.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace vemlo {
+
+class TArrow;
+class TImage;
+class TPanel;
+
+/// The window's own drawing surface: everything below the menu bar. It
+/// draws the frame around the graphing rectangle in its paint handler, so
+/// the frame survives every repaint.
+class TScrnClient : public QWidget {
+    Q_OBJECT
+public:
+    explicit TScrnClient(QWidget* parent = nullptr);
+    /// Shows the outline of r (both corners included) in colour c.
+    void setFrame(const QRect& r, Color c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect frame_;
+    Color frameColor_ = 0;
+    bool hasFrame_ = false;
+};
+
+class TVemloScrn1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TVemloScrn1(QWidget* parent = nullptr);
+    ~TVemloScrn1() override;
+
+    // Components.
+    TScrnClient* Client;
+    TImage* Image1;
+    TPanel* Panel1;
+    TPanel* Panel2;
+    TPanel* Panel3;
+    TPanel* Panel4;
+    TPanel* Panel5;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* Label9;
+    TArrow* Arrow1;
+    TArrow* Arrow2;
+    TArrow* Arrow3;
+    TArrow* Arrow4;
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QPushButton* DrawButn2;
+    QPushButton* DrawBtn;
+
+    // Menu: the top-level menus, then the items in menu order.
+    QMenu* File1;
+    QMenu* SaveGraph1;
+    QMenu* Edit1;
+    QMenu* Function2;
+    QMenu* Axes1;
+    QMenu* View2;
+    QMenu* Plane1;
+    QMenu* Line1;
+    QMenu* Box1;
+    QMenu* Contours1;
+    QMenu* Movie1;
+    QAction* Samples1;
+    QAction* VemloHelp1;
+    QAction* ListFunctionValues1;
+    QAction* PreviousFunctions1;
+    QAction* OpenGraph1;
+    QAction* SaveFullGraph1;
+    QAction* SaveOnlyInsideRectangle1;
+    QAction* PrintGraph1;
+    QAction* PrinterSetUp1;
+    QAction* Exit1;
+    QAction* CopyGraph1;
+    QAction* PasteGraph1;
+    QAction* Parameters1;
+    QAction* Domain1;
+    QAction* Curves1;
+    QAction* Step1;
+    QAction* Colors2;
+    QAction* Colors1;
+    QAction* GraphTitle1;
+    QAction* ClearScreen1;
+    QAction* Function1;
+    QAction* ChangeAxes1;
+    QAction* DrawAxes1;
+    QAction* View1;
+    QAction* Draw2;
+    QAction* Edit2;
+    QAction* Draw3;
+    QAction* Edit3;
+    QAction* DrawBox1;
+    QAction* Draw4;
+    QAction* Edit6;
+    QAction* Create1;
+    QAction* Play1;
+    QAction* Edit7;
+
+    /// Copy of the graphing image alone, and the full-graph picture.
+    TBitmap PicMap;
+    TBitmap LMap;
+    /// (0, 0)-(image width, image height) at the last layout.
+    QRect PRect;
+    QRect SourceRect;
+    QRect DestRect;
+    /// Font size of the window's own canvas (texts measured on the window).
+    int CanvasFontSize = 0;
+    /// Width of a text on the window's own canvas.
+    int CanvasTextWidth(const std::string& text) const;
+
+    /// The engine's GUI services for drawings started from this window.
+    QtHost Host1;
+    /// The lines of the last value listing.
+    std::vector<std::string> Listing;
+
+    /// The widget side of a new graph's defaults: labels and title bar
+    /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.
+    void NewGraphWidgets();
+
+    // Layout.
+    void Second();
+    void Frame();
+    void ScreenSetup();
+    void FormShow();
+    void ClearLabels();
+
+    // Menu handlers.
+    void Exit1Click();
+    void ClearScreen1Click();
+    void VemloHelp1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateComponents();
+    void CreateMenu();
+    /// Shows and hides the menu items that depend on the graph mode.
+    void SetModeItems();
+};
+
+/// The main graph window, created at program start.
+extern TVemloScrn1* VemloScrn1;
+
+}  // namespace vemlo
