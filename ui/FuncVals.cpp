@@ -13,6 +13,7 @@
 
 #include "output/Printing.h"
 #include "output/QImageCanvas.h"
+#include "ui/Globals.h"
 
 namespace vemlo {
 
@@ -51,6 +52,8 @@ std::optional<QString> AskSaveName(QWidget* parent, const QString& proposed) {
 }
 
 }  // namespace
+
+TFuncList::TFuncList(QWidget* parent) : TFuncList(TheGraph(), parent) {}
 
 TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
     setObjectName(QStringLiteral("FuncList"));

@@ -23,6 +23,8 @@ namespace vemlo {
 class TFuncList : public QWidget {
     Q_OBJECT
 public:
+    /// The listing of the program's graph.
+    explicit TFuncList(QWidget* parent = nullptr);
     explicit TFuncList(GraphState& g, QWidget* parent = nullptr);
 
     /// The heading shown above the values of a mode.

@@ -134,6 +134,8 @@ void TVemloScrn1::CreateComponents() {
         QPalette pal = DrawButn2->palette();
         pal.setColor(QPalette::Button, toQColor(kMaroon));
         pal.setColor(QPalette::ButtonText, toQColor(kTeal));
+        // While Draw is unavailable its caption stays readable, only dimmed.
+        pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0xA0, 0xA0));
         DrawButn2->setPalette(pal);
         QFont f = DrawButn2->font();
         f.setFamilies({QStringLiteral("Apple Chancery"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),

@@ -33,13 +33,17 @@ TEST_P(DomainCaptions, EachModeNamesItsVariablesAndRestoresTheFormAfterwards) {
                         for (int i = 0; i < 2; ++i) EXPECT_EQ(LabelOf(d, names[i])->text(), r.captions[i]);
                         for (int i = 2; i < 4; ++i) {
                             EXPECT_EQ(LabelOf(d, names[i])->isVisible(), r.second);
-                            if (r.second) EXPECT_EQ(LabelOf(d, names[i])->text(), r.captions[i]);
+                            if (r.second) {
+                                EXPECT_EQ(LabelOf(d, names[i])->text(), r.captions[i]);
+                            }
                         }
                         EXPECT_EQ(BoxOf(d, "Edit3")->isVisible(), r.second);
                         EXPECT_EQ(BoxOf(d, "Edit4")->isVisible(), r.second);
                         EXPECT_EQ(BoxOf(d, "Edit1")->text(), " 3.00000");
                         EXPECT_EQ(BoxOf(d, "Edit2")->text(), "12.50000");
-                        if (r.second) EXPECT_EQ(BoxOf(d, "Edit3")->text(), "-3.00000");
+                        if (r.second) {
+                            EXPECT_EQ(BoxOf(d, "Edit3")->text(), "-3.00000");
+                        }
                         EXPECT_EQ(LabelOf(d, "Label3")->text(), "");
                         EXPECT_EQ(d.height(), 291);
                         EXPECT_EQ(WidgetOf(d, "OKBtn")->y(), 240);

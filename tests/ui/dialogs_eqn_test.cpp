@@ -38,7 +38,9 @@ TEST_P(EqnLayout, EachModeShowsItsRowsSizeAndPrompt) {
         EXPECT_EQ(LabelOf(d, "Label2")->text(), r.label2);
         EXPECT_EQ(LabelOf(d, "Label1")->text(), r.prompt);
         EXPECT_EQ(BoxOf(d, "Edit1")->text(), r.threeRows ? "cos(t)" : "x*y");
-        if (r.threeRows) EXPECT_EQ(BoxOf(d, "Edit3")->text(), "t");
+        if (r.threeRows) {
+            EXPECT_EQ(BoxOf(d, "Edit3")->text(), "t");
+        }
         ExpectFocusedAndSelected(d, "Edit1");
     };
     WhenShown(dlg, s);
