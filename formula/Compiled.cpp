@@ -19,7 +19,15 @@ double FormulaState::*const VarMembers[] = {&FormulaState::X, &FormulaState::Y, 
                                             &FormulaState::D, &FormulaState::E, &FormulaState::F};
 constexpr char VarLetters[] = "XYRTUVABCDEF";
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+std::uint64_t BitsOf(double d) {
+    std::uint64_t b;
+    std::memcpy(&b, &d, sizeof b);
+    return b;
+}
+
+bool SameBits(double a, double b) { return BitsOf(a) == BitsOf(b); }
+
+constexpr std::size_t MaxKeyVars = 4;
 
 // A node of the expression graph; equal nodes are shared, so a repeated
 // subexpression such as x^2 is computed once per evaluation. The flags it may
@@ -198,13 +206,50 @@ CompiledFormula::CompiledFormula(const std::string& text) {
     }
     result_ = static_cast<std::uint16_t>(reg[root]);
     memos_.resize(cmds_.size());
+    for (const Command& c : cmds_)
+        if (c.op == Command::LoadVar) reads_.push_back(c.fn);
+    if (reads_.size() <= MaxKeyVars) {
+        results_.resize(std::size_t{1} << ResultBits);
+        keys_.resize(results_.size() * reads_.size());
+    }
     valid_ = true;
 }
 
 double CompiledFormula::Run(FormulaState& s) {
+    bool math = false, cut = false;
+    double value;
+    if (results_.empty()) {
+        value = Compute(s, math, cut);
+    } else {
+        std::uint64_t key[MaxKeyVars];
+        std::uint64_t h = 0;
+        const std::size_t n = reads_.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            key[k] = BitsOf(s.*VarMembers[reads_[k]]);
+            h = (h ^ key[k]) * 0x9E3779B97F4A7C15ULL;
+        }
+        const std::size_t slot = static_cast<std::size_t>(h >> (64 - ResultBits));
+        Result& res = results_[slot];
+        std::uint64_t* stored = keys_.data() + slot * n;
+        if (!res.filled || std::memcmp(stored, key, n * sizeof *key) != 0) {
+            res.value = Compute(s, res.math, res.cut);
+            res.filled = true;
+            std::memcpy(stored, key, n * sizeof *key);
+        }
+        value = res.value;
+        math = res.math;
+        cut = res.cut;
+    }
+    s.TokenError = false;
+    s.MathError = math;
+    if (cut) s.CutCalled = true;
+    return math ? 0.0 : value;
+}
+
+double CompiledFormula::Compute(FormulaState& s, bool& math, bool& cut) {
     double* r = regs_.data();
-    bool math = lexMathError_;
-    bool cut = false;
+    math = lexMathError_;
+    cut = false;
     Memo* memo = memos_.data();
     for (const Command& c : cmds_) {
         switch (c.op) {
@@ -244,10 +289,7 @@ double CompiledFormula::Run(FormulaState& s) {
             }
         }
     }
-    s.TokenError = false;
-    s.MathError = math;
-    if (cut) s.CutCalled = true;
-    return math ? 0.0 : r[result_];
+    return r[result_];
 }
 
 CompiledFormula& CompiledCache::Get(const std::string& text) {

@@ -35,6 +35,8 @@ public:
     const std::vector<Command>& Commands() const { return cmds_; }
 
 private:
+    double Compute(FormulaState& s, bool& math, bool& cut);
+
     struct Memo {
         double a = 0, b = 0, out = 0;
         bool ok = false, cut = false, filled = false;
@@ -46,6 +48,17 @@ private:
     std::vector<Command> cmds_;
     std::vector<double> regs_;  // constants first, then the registers of commands
     std::vector<Memo> memos_;   // one per command, used by the costly ones
+
+    // Whole results by the values of the variables the formula reads: a surface
+    // is evaluated at each corner of each cell, so most points come again.
+    static constexpr int ResultBits = 9;
+    struct Result {
+        double value = 0;
+        bool math = false, cut = false, filled = false;
+    };
+    std::vector<std::uint8_t> reads_;  // variable numbers, at most MaxKeyVars
+    std::vector<std::uint64_t> keys_;  // reads_.size() keys per result slot
+    std::vector<Result> results_;
 };
 
 /// A few compiled formulas keyed by their text, most recent first.
