@@ -29,7 +29,9 @@ public:
     void message(const std::string& text) override { messages.push_back(text); }
 
     /// The listing the window shows at the end.
-    std::vector<std::string> listing() const { return listings.empty() ? std::vector<std::string>{} : listings.back(); }
+    std::vector<std::string> listing() const {
+        return listings.empty() ? std::vector<std::string>{} : listings.back();
+    }
 
     int pumps = 0;
     std::function<void(int)> onPump;

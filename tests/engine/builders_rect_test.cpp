@@ -49,8 +49,8 @@ TEST_F(RectTest, FlatGridStoresEveryCellFarthestFirstAndListsEveryPoint) {
     for (double x0 : {-1.0, 0.0})
         for (double y0 : {-1.0, 0.0}) {
             PolyRecord r;
-            r.Corners = {PointType{}, Shape(g, x0, y0, 0), Shape(g, x0 + 1, y0, 0), Shape(g, x0 + 1, y0 + 1, 0),
-                         Shape(g, x0, y0 + 1, 0)};
+            r.Corners = {PointType{}, Shape(g, x0, y0, 0), Shape(g, x0 + 1, y0, 0),
+                         Shape(g, x0 + 1, y0 + 1, 0), Shape(g, x0, y0 + 1, 0)};
             r.Depth = DepthOf(x0 + 0.5, y0 + 0.5, 0);
             r.FillColor = g.AColor;
             expected.push_back(r);
@@ -84,8 +84,8 @@ struct SideRow {
 TEST_F(RectTest, SideTestAndBothShadingFormulas) {
     const double pi = 3.141592653589793;
     const SideRow rows[] = {
-        {"0", 0.0, false, true, 0, 0},           // from straight above: upper side
-        {"0", pi, false, false, 0, 0},           // from straight below: lower side
+        {"0", 0.0, false, true, 0, 0},  // from straight above: upper side
+        {"0", pi, false, false, 0, 0},  // from straight below: lower side
         {"2*x", 40 * pi / 180, false, false, 2, 0},
         {"0.5*x", 40 * pi / 180, false, true, 0.5, 0},
         {"0.5*x", 40 * pi / 180, true, true, 0.5, 0},
