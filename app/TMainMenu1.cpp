@@ -80,7 +80,8 @@ TMainMenu1::TMainMenu1(QWidget* parent) : QWidget(parent) {
     Place(Memo1, "Memo1", 10, 10, 158, 100);
     Memo1->setReadOnly(true);
     SetTextColor(Memo1, kMaroon);
-    Memo1->setPlainText(QStringLiteral(" Version No. 2.0\n\nGraphs of functions\nin 3-space, drawn\nfor teaching."));
+    Memo1->setPlainText(
+        QStringLiteral(" Version No. 2.0\n\nGraphs of functions\nin 3-space, drawn\nfor teaching."));
 
     Panel3 = new TPanel(this);
     Place(Panel3, "Panel3", 32, 376, 536, 48);

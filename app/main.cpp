@@ -16,7 +16,8 @@ bool HasDisplay() {
 
 int main(int argc, char* argv[]) {
     if (!HasDisplay()) {
-        std::fputs("vemlo: no display found (set DISPLAY or WAYLAND_DISPLAY, or run under xvfb-run)\n", stderr);
+        std::fputs("vemlo: no display found (set DISPLAY or WAYLAND_DISPLAY, or run under xvfb-run)\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -2,9 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <algorithm>
 #include <cmath>
-#include <QPolygon>
 
 #include "output/QImageCanvas.h"
 

@@ -33,7 +33,10 @@ public:
     enum Direction { Left, Up, Down, Right };
     explicit TArrow(Direction d, QWidget* parent = nullptr);
     Direction direction() const { return dir_; }
-    void setArrowColor(Color c) { color_ = c; update(); }
+    void setArrowColor(Color c) {
+        color_ = c;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

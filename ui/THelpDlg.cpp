@@ -10,7 +10,8 @@ namespace vemlo {
 THelpDlg* HelpDlg = nullptr;
 
 THelpDlg::THelpDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpDlg"));
     SetBackground(this, 0xF0CAA6);
 

@@ -138,8 +138,8 @@ void TVemloScrn1::CreateComponents() {
         pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0xA0, 0xA0));
         DrawButn2->setPalette(pal);
         QFont f = DrawButn2->font();
-        f.setFamilies({QStringLiteral("Apple Chancery"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
-                       QStringLiteral("DejaVu Serif")});
+        f.setFamilies({QStringLiteral("Apple Chancery"), QStringLiteral("Z003"),
+                       QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Serif")});
         f.setItalic(true);
         DrawButn2->setFont(f);
         SetFontHeight(DrawButn2, 20);

@@ -3,8 +3,8 @@
 #include <QMenuBar>
 
 #include "ui/Globals.h"
-#include "ui/TImage.h"
 #include "ui/THelpDlg.h"
+#include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
 
 namespace vemlo {
@@ -39,7 +39,9 @@ QAction* AddItem(TVemloScrn1* w, QWidget* menu, const char* caption, const char*
     return a;
 }
 
-void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
 
 struct ModeRow {
     QAction* item;

@@ -55,7 +55,8 @@ TEST_F(DrawingTest, DefaultViewShowsAxesAndTicksWhereShapePutsThem) {
             EXPECT_EQ(PixelAt(img, Shape(G, i, 0, 0)), G.ColorTick) << "x tick " << i;
             EXPECT_EQ(PixelAt(img, Shape(G, 0, i, 0)), G.ColorTick) << "y tick " << i;
         }
-        for (int i : {-9, -5, 5, 9}) EXPECT_EQ(PixelAt(img, Shape(G, 0, 0, i)), G.ColorTick) << "z tick " << i;
+        for (int i : {-9, -5, 5, 9})
+            EXPECT_EQ(PixelAt(img, Shape(G, 0, 0, i)), G.ColorTick) << "z tick " << i;
         // Far from the axes the image is empty.
         EXPECT_EQ(PixelAt(img, {img.width() - 10, img.height() / 2 + 7}), G.BColor);
         EXPECT_EQ(PixelAt(img, {10, 10}), G.BColor);
@@ -84,9 +85,13 @@ TEST_F(DrawingTest, FrameOutlinesTheGraphingRectangleAndSurvivesRepaints) {
     for (int pass = 0; pass < 2; ++pass) {
         SCOPED_TRACE(pass);
         const QImage win = ClientPixels();
-        const PointType onFrame[] = {{G.FLeft, G.FHi},        {G.FRight, G.FHi},         {G.FRight, G.FLo},
-                                     {G.FLeft, G.FLo},        {(G.FLeft + G.FRight) / 2, G.FHi},
-                                     {G.FLeft, (G.FHi + G.FLo) / 2}, {G.FRight, (G.FHi + G.FLo) / 2},
+        const PointType onFrame[] = {{G.FLeft, G.FHi},
+                                     {G.FRight, G.FHi},
+                                     {G.FRight, G.FLo},
+                                     {G.FLeft, G.FLo},
+                                     {(G.FLeft + G.FRight) / 2, G.FHi},
+                                     {G.FLeft, (G.FHi + G.FLo) / 2},
+                                     {G.FRight, (G.FHi + G.FLo) / 2},
                                      {(G.FLeft + G.FRight) / 2, G.FLo}};
         for (const PointType& p : onFrame) EXPECT_EQ(PixelAt(win, p), G.DColor) << p.x << "," << p.y;
         // Just outside the frame is the white window.

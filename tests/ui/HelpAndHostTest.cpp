@@ -1,6 +1,6 @@
 #include <QCursor>
-#include <QPlainTextEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -63,8 +63,8 @@ TEST_F(HelpTest, HelpTextFollowsItsOutline) {
         EXPECT_GE(at, 0) << h << " missing or out of order";
         if (at >= 0) from = at;
     }
-    const char* functions[] = {"Abs", "ATan", "Sin", "ASin", "Cos", "ACos", "Tan", "Sinh", "Cosh", "Exp",
-                               "Ln",  "Log",  "Sqr", "Sqrt", "Round", "Trunc", "Int", "Un", "Cut"};
+    const char* functions[] = {"Abs", "ATan", "Sin", "ASin", "Cos",   "ACos",  "Tan", "Sinh", "Cosh", "Exp",
+                               "Ln",  "Log",  "Sqr", "Sqrt", "Round", "Trunc", "Int", "Un",   "Cut"};
     const int table = text.indexOf(QStringLiteral("Built-In Functions:"));
     const int end = text.indexOf(QStringLiteral("Further Examples:"));
     for (const char* f : functions) {

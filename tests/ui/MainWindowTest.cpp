@@ -21,21 +21,36 @@ struct ModeRow {
 };
 
 const ModeRow kModes[] = {
-    {'1', "        Vemlo  Rectangular Coordinates", QRect(QPoint(156, 72), QPoint(934, 540)),
-     QRect(157, 73, 776, 466), {true, true, true, true, false, true}},
-    {'2', "   Vemlo Cylindrical Coordinates", QRect(QPoint(156, 72), QPoint(624, 540)), QRect(157, 73, 466, 466),
+    {'1',
+     "        Vemlo  Rectangular Coordinates",
+     QRect(QPoint(156, 72), QPoint(934, 540)),
+     QRect(157, 73, 776, 466),
+     {true, true, true, true, false, true}},
+    {'2',
+     "   Vemlo Cylindrical Coordinates",
+     QRect(QPoint(156, 72), QPoint(624, 540)),
+     QRect(157, 73, 466, 466),
      {false, true, true, true, false, true}},
-    {'3', "        Vemlo  Space Curves", QRect(QPoint(156, 72), QPoint(624, 540)), QRect(157, 73, 466, 466),
+    {'3',
+     "        Vemlo  Space Curves",
+     QRect(QPoint(156, 72), QPoint(624, 540)),
+     QRect(157, 73, 466, 466),
      {false, true, false, false, true, false}},
-    {'4', "        Vemlo  2 Parameter Surfaces", QRect(QPoint(156, 72), QPoint(934, 540)),
-     QRect(157, 73, 776, 466), {false, true, false, true, false, true}},
+    {'4',
+     "        Vemlo  2 Parameter Surfaces",
+     QRect(QPoint(156, 72), QPoint(934, 540)),
+     QRect(157, 73, 776, 466),
+     {false, true, false, true, false, true}},
 };
 
 void ExpectModeItems(const ModeRow& r) {
     const bool shown[] = {
-        VemloScrn1->Plane1->menuAction()->isVisible(),   VemloScrn1->Line1->menuAction()->isVisible(),
-        VemloScrn1->Contours1->menuAction()->isVisible(), VemloScrn1->Curves1->isVisible(),
-        VemloScrn1->Step1->isVisible(),                   VemloScrn1->Movie1->menuAction()->isVisible(),
+        VemloScrn1->Plane1->menuAction()->isVisible(),
+        VemloScrn1->Line1->menuAction()->isVisible(),
+        VemloScrn1->Contours1->menuAction()->isVisible(),
+        VemloScrn1->Curves1->isVisible(),
+        VemloScrn1->Step1->isVisible(),
+        VemloScrn1->Movie1->menuAction()->isVisible(),
     };
     const char* names[] = {"Plane", "Line", "Contours", "Curves", "Step", "Movie"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(shown[i], r.items[i]) << names[i] << " in mode " << r.mode;
@@ -118,14 +133,14 @@ TEST_F(MainWindowTest, ComponentsArePlacedAroundTheGraphingRectangle) {
     Pick('1');
     // Mode '1' on 1440 x 900: FRight 934, FLo 540, image at (157, 73) 776 wide.
     const Placed rows[] = {
-        {"Panel2", "Client", {157, 43, 776, 25}},   {"Panel1", "Client", {64, 580, 554, 58}},
-        {"Panel4", "Client", {40, 650, 627, 32}},   {"Panel3", "Client", {959, 73, 120, 128}},
-        {"DrawBtn", "Client", {959, 510, 96, 20}},  {"DrawButn2", "Client", {16, 8, 88, 41}},
-        {"Label1", "Panel1", {22, 8, 528, 30}},     {"Arrow1", "Panel3", {28, 80, 20, 20}},
-        {"Arrow2", "Panel3", {48, 64, 20, 20}},     {"Arrow3", "Panel3", {48, 96, 20, 20}},
-        {"Arrow4", "Panel3", {68, 80, 20, 20}},     {"Panel5", "Panel3", {5, 9, 48, 18}},
-        {"Edit4", "Panel3", {64, 9, 49, 23}},       {"Label9", "Panel3", {13, 34, 40, 16}},
-        {"Edit5", "Panel3", {63, 34, 50, 23}},      {"Label3", "Panel4", {10, 8, 90, 18}},
+        {"Panel2", "Client", {157, 43, 776, 25}},  {"Panel1", "Client", {64, 580, 554, 58}},
+        {"Panel4", "Client", {40, 650, 627, 32}},  {"Panel3", "Client", {959, 73, 120, 128}},
+        {"DrawBtn", "Client", {959, 510, 96, 20}}, {"DrawButn2", "Client", {16, 8, 88, 41}},
+        {"Label1", "Panel1", {22, 8, 528, 30}},    {"Arrow1", "Panel3", {28, 80, 20, 20}},
+        {"Arrow2", "Panel3", {48, 64, 20, 20}},    {"Arrow3", "Panel3", {48, 96, 20, 20}},
+        {"Arrow4", "Panel3", {68, 80, 20, 20}},    {"Panel5", "Panel3", {5, 9, 48, 18}},
+        {"Edit4", "Panel3", {64, 9, 49, 23}},      {"Label9", "Panel3", {13, 34, 40, 16}},
+        {"Edit5", "Panel3", {63, 34, 50, 23}},     {"Label3", "Panel4", {10, 8, 90, 18}},
         {"Label8", "Panel4", {450, 8, 177, 18}},
     };
     for (const Placed& p : rows) {
@@ -152,9 +167,18 @@ struct ScreenRow {
 // the window's size.
 TEST_F(MainWindowTest, WindowAndRectangleFollowTheScreen) {
     const ScreenRow rows[] = {
-        {{1440, 900}, {1296, 720}, QRect(QPoint(156, 72), QPoint(934, 540)), QRect(QPoint(156, 72), QPoint(624, 540))},
-        {{1280, 1024}, {1152, 819}, QRect(QPoint(138, 82), QPoint(829, 614)), QRect(QPoint(138, 82), QPoint(670, 614))},
-        {{1920, 1080}, {1728, 864}, QRect(QPoint(207, 86), QPoint(1244, 648)), QRect(QPoint(207, 86), QPoint(769, 648))},
+        {{1440, 900},
+         {1296, 720},
+         QRect(QPoint(156, 72), QPoint(934, 540)),
+         QRect(QPoint(156, 72), QPoint(624, 540))},
+        {{1280, 1024},
+         {1152, 819},
+         QRect(QPoint(138, 82), QPoint(829, 614)),
+         QRect(QPoint(138, 82), QPoint(670, 614))},
+        {{1920, 1080},
+         {1728, 864},
+         QRect(QPoint(207, 86), QPoint(1244, 648)),
+         QRect(QPoint(207, 86), QPoint(769, 648))},
     };
     for (const ScreenRow& r : rows) {
         SCOPED_TRACE(r.screen.width());

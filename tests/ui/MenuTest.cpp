@@ -97,11 +97,12 @@ TEST_F(MenuTest, SeparatorsAndHiddenItemStayInPlace) {
     EXPECT_FALSE(Item("PreviousFunctions1")->isVisible());
     const QStringList file = [] {
         QStringList l;
-        for (QAction* a : VemloScrn1->File1->actions()) l << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        for (QAction* a : VemloScrn1->File1->actions())
+            l << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return l;
     }();
-    EXPECT_EQ(file, (QStringList{"List Function Values", "Previous Functions", "-", "Open Graph", "Save Graph", "-",
-                                 "Print Graph", "Printer SetUp", "Exit"}));
+    EXPECT_EQ(file, (QStringList{"List Function Values", "Previous Functions", "-", "Open Graph",
+                                 "Save Graph", "-", "Print Graph", "Printer SetUp", "Exit"}));
     int separators = 0;
     for (QAction* a : VemloScrn1->Edit1->actions()) separators += a->isSeparator();
     EXPECT_EQ(separators, 2);
