@@ -208,7 +208,7 @@ CompiledFormula::CompiledFormula(const std::string& text) {
     memos_.resize(cmds_.size());
     for (const Command& c : cmds_)
         if (c.op == Command::LoadVar) reads_.push_back(c.fn);
-    if (reads_.size() <= MaxKeyVars) {
+    if (!reads_.empty() && reads_.size() <= MaxKeyVars) {
         results_.resize(std::size_t{1} << ResultBits);
         keys_.resize(results_.size() * reads_.size());
     }
