@@ -1,5 +1,6 @@
 #include "ui/THelpDlg.h"
 
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -23,6 +24,8 @@ THelpDlg::THelpDlg(QWidget* parent)
     FHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetBackground(FHelp, 0xF0FBFF);
     SetTextColor(FHelp, 0x800000);
+    // The function table and the examples are laid out in columns.
+    FHelp->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     SetFontHeight(FHelp, 14);
     FHelp->setPlainText(HelpLines().join(QLatin1Char('\n')));
 
