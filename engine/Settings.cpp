@@ -191,7 +191,8 @@ ParamLabels ApplyParameters(GraphState& g, const std::array<std::string, 7>& box
         double& par = g.Par[static_cast<std::size_t>(k)];
         const double old = par;
         Convert(g, boxes[static_cast<std::size_t>(k)], par);
-        if (par != old || std::isnan(par)) labels[static_cast<std::size_t>(k)] = ParamPrefix(k) + ParamValueText(par);
+        if (par != old || std::isnan(par))
+            labels[static_cast<std::size_t>(k)] = ParamPrefix(k) + ParamValueText(par);
     }
     return labels;
 }
@@ -207,10 +208,14 @@ void CopyParameters(GraphState& g) {
 
 DomainRefs DomainOf(GraphState& g) {
     switch (g.Choice) {
-        case '2': return {{&g.MinR, &g.MaxR, &g.MinT, &g.MaxT}, true};
-        case '3': return {{&g.MinT, &g.MaxT, nullptr, nullptr}, false};
-        case '4': return {{&g.MinU, &g.MaxU, &g.MinV, &g.MaxV}, true};
-        default: return {{&g.MinX, &g.MaxX, &g.MinY, &g.MaxY}, true};
+        case '2':
+            return {{&g.MinR, &g.MaxR, &g.MinT, &g.MaxT}, true};
+        case '3':
+            return {{&g.MinT, &g.MaxT, nullptr, nullptr}, false};
+        case '4':
+            return {{&g.MinU, &g.MaxU, &g.MinV, &g.MaxV}, true};
+        default:
+            return {{&g.MinX, &g.MaxX, &g.MinY, &g.MaxY}, true};
     }
 }
 

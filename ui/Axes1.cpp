@@ -51,13 +51,13 @@ bool ChangeAxes(GraphState& g, TAxesDlg& dlg) {
     g.AxesChanged = false;
     if (g.Choice >= '1' && g.Choice <= '4')
         for (int k = 1; k <= 6; ++k) SetCaption(dlg.label(k), Captions[k - 1]);
-    FocusBox(dlg.Edit1);
     const double box[6] = {g.WMinX, g.WMaxX, g.WMinY, g.WMaxY, g.WMinZ, g.WMaxZ};
-    for (int k = 1; k <= 6; ++k) dlg.edit(k)->setText(Fixed(box[k - 1], 8, 5));
+    for (int k = 1; k <= 6; ++k) dlg.edit(k)->fill(Fixed(box[k - 1], 8, 5));
+    FocusBox(dlg.Edit1);
     const bool ok = dlg.exec() == QDialog::Accepted;
     if (ok) {
         std::array<std::string, 6> texts;
-        for (int k = 1; k <= 6; ++k) texts[static_cast<std::size_t>(k - 1)] = Ss(dlg.edit(k)->text());
+        for (int k = 1; k <= 6; ++k) texts[static_cast<std::size_t>(k - 1)] = dlg.edit(k)->entry();
         ApplyAxes(g, texts);
     }
     RepairWindowBox(g);

@@ -54,11 +54,11 @@ bool ChangeCurves(GraphState& g, TChangeDlg& dlg) {
     PlaceBox(dlg.Edit1, 128, 97);
     dlg.Edit2->show();
     PlaceBox(dlg.Edit2, 128, 97);
+    dlg.Edit1->fill(Fixed(g.DeltaX, 4, 1));
+    dlg.Edit2->fill(Fixed(g.DeltaY, 4, 1));
     FocusBox(dlg.Edit1);
-    dlg.Edit1->setText(Fixed(g.DeltaX, 4, 1));
-    dlg.Edit2->setText(Fixed(g.DeltaY, 4, 1));
     const bool ok = dlg.exec() == QDialog::Accepted;
-    if (ok) ApplyCurves(g, Ss(dlg.Edit1->text()), Ss(dlg.Edit2->text()));
+    if (ok) ApplyCurves(g, dlg.Edit1->entry(), dlg.Edit2->entry());
     g.DeltaX = RepairCurves(g.DeltaX);
     g.DeltaY = RepairCurves(g.DeltaY);
     return ok;
@@ -71,13 +71,13 @@ bool ChangeStep(GraphState& g, TChangeDlg& dlg) {
     dlg.Label4->clear();
     PlaceBox(dlg.Edit1, 38, 220);
     dlg.Edit2->hide();
-    FocusBox(dlg.Edit1);
     dlg.setWindowTitle("Stepsize for t");
     dlg.Label1->resize(280, dlg.Label1->height());
     SetCaption(dlg.Label1, "For a smoother graph, reduce stepsize");
-    dlg.Edit1->setText(Fixed(g.Step, 5, 4));
+    dlg.Edit1->fill(Fixed(g.Step, 5, 4));
+    FocusBox(dlg.Edit1);
     const bool ok = dlg.exec() == QDialog::Accepted;
-    if (ok) ConvertEntry(g, Ss(dlg.Edit1->text()), g.Step);
+    if (ok) ConvertEntry(g, dlg.Edit1->entry(), g.Step);
     SetDialogWidth(&dlg, StepLeavesWidth);
     g.Step = RepairStep(g.Step);
     return ok;
@@ -85,7 +85,6 @@ bool ChangeStep(GraphState& g, TChangeDlg& dlg) {
 
 bool ChangeTitle(GraphState& g, TChangeDlg& dlg) {
     SetDialogWidth(&dlg, DesignWidth);
-    FocusBox(dlg.Edit1);
     dlg.setWindowTitle("Graph Title");
     SetCaption(dlg.Label1, "Enter a Title");
     dlg.Label3->clear();
@@ -93,6 +92,7 @@ bool ChangeTitle(GraphState& g, TChangeDlg& dlg) {
     PlaceBox(dlg.Edit1, 35, 230);
     dlg.Edit2->hide();
     dlg.Edit1->setText(Qs(g.Title));
+    FocusBox(dlg.Edit1);
     const bool ok = dlg.exec() == QDialog::Accepted;
     if (ok) g.Title = CutTitle(Ss(dlg.Edit1->text()));
     return ok;

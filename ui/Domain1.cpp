@@ -40,23 +40,26 @@ void TDomainDlg::RestoreLayout() {
     SetDialogHeight(this, 291);
     OKBtn->move(OKBtn->x(), 240);
     CancelBtn->move(CancelBtn->x(), 240);
-    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5), static_cast<QWidget*>(Edit3),
-                       static_cast<QWidget*>(Edit4)})
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5),
+                       static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Edit4)})
         w->show();
 }
 
 DomainCaptions DomainCaptionsOf(char choice) {
     switch (choice) {
-        case '2': return {"  Start r at", "   End r at", "Start theta at", "End theta at "};
-        case '3': return {"  Start t at", "   End t at ", "", ""};
-        case '4': return {"  Start u at", "   End u at ", "  Start v at", "   End v at "};
-        default: return {"  Start x at", "   End x at ", "  Start y at", "   End y at "};
+        case '2':
+            return {"  Start r at", "   End r at", "Start theta at", "End theta at "};
+        case '3':
+            return {"  Start t at", "   End t at ", "", ""};
+        case '4':
+            return {"  Start u at", "   End u at ", "  Start v at", "   End v at "};
+        default:
+            return {"  Start x at", "   End x at ", "  Start y at", "   End y at "};
     }
 }
 
 bool ChangeDomain(GraphState& g, TDomainDlg& dlg) {
     dlg.setWindowTitle(" Domain");
-    FocusBox(dlg.Edit1);
     dlg.Label3->clear();
     dlg.RestoreLayout();
     const DomainCaptions c = DomainCaptionsOf(g.Choice);
@@ -70,11 +73,10 @@ bool ChangeDomain(GraphState& g, TDomainDlg& dlg) {
                            static_cast<QWidget*>(dlg.Edit3), static_cast<QWidget*>(dlg.Edit4)})
             w->hide();
     TEditBox* boxes[4] = {dlg.Edit1, dlg.Edit2, dlg.Edit3, dlg.Edit4};
-    for (int i = 0; i < (d.hasSecond ? 4 : 2); ++i) boxes[i]->setText(Fixed(*d.ends[i], 8, 5));
+    for (int i = 0; i < (d.hasSecond ? 4 : 2); ++i) boxes[i]->fill(Fixed(*d.ends[i], 8, 5));
+    FocusBox(dlg.Edit1);
     const bool ok = dlg.exec() == QDialog::Accepted;
-    if (ok)
-        ApplyDomain(g, {Ss(dlg.Edit1->text()), Ss(dlg.Edit2->text()), Ss(dlg.Edit3->text()),
-                        Ss(dlg.Edit4->text())});
+    if (ok) ApplyDomain(g, {dlg.Edit1->entry(), dlg.Edit2->entry(), dlg.Edit3->entry(), dlg.Edit4->entry()});
     dlg.RestoreLayout();
     return ok;
 }

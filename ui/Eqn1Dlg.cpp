@@ -42,18 +42,22 @@ void TEqnDlg::LayOut(char choice) {
     const int top = three ? 140 : 120;
     OKBtn->move(OKBtn->x(), top);
     CancelBtn->move(CancelBtn->x(), top);
-    for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Label4),
-                       static_cast<QWidget*>(Edit3)})
+    for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Edit2),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Edit3)})
         w->setVisible(three);
     SetCaption(Label2, three ? "X =" : "Z =");
 }
 
 const char* FunctionPrompt(char choice) {
     switch (choice) {
-        case '2': return "Enter your Function of r and t (t for theta)";
-        case '3': return "Enter your Functions of t";
-        case '4': return "Enter your Functions of u and v";
-        default: return "Enter your Function of x and y";
+        case '2':
+            return "Enter your Function of r and t (t for theta)";
+        case '3':
+            return "Enter your Functions of t";
+        case '4':
+            return "Enter your Functions of u and v";
+        default:
+            return "Enter your Function of x and y";
     }
 }
 
@@ -61,13 +65,13 @@ namespace {
 
 // Fills the boxes, shows the dialog and on OK stores what was typed.
 bool EditFunctions(GraphState& g, TEqnDlg& dlg) {
-    FocusBox(dlg.Edit1);
     const bool three = g.Choice == '3' || g.Choice == '4';
     dlg.Edit1->setText(Qs(three ? g.XFunc : g.SFunc));
     if (three) {
         dlg.Edit2->setText(Qs(g.YFunc));
         dlg.Edit3->setText(Qs(g.ZFunc));
     }
+    FocusBox(dlg.Edit1);
     if (dlg.exec() != QDialog::Accepted) return false;
     ApplyFunctions(g, {Ss(dlg.Edit1->text()), Ss(dlg.Edit2->text()), Ss(dlg.Edit3->text())});
     return true;

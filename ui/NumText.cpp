@@ -22,6 +22,13 @@ void TEditBox::focusInEvent(QFocusEvent* event) {
     if (autoSelect_) selectAll();
 }
 
+void TEditBox::fill(const QString& text) {
+    filled_ = text;
+    setText(text);
+}
+
+std::string TEditBox::entry() const { return text() == filled_ ? std::string() : text().toStdString(); }
+
 QWidget* MakeBevel(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* f = Make<QFrame>(parent, name, left, top, width, height);
     f->setFrameStyle(QFrame::Box | QFrame::Sunken);

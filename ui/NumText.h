@@ -22,17 +22,28 @@ constexpr Color Blue = 0xFF0000;
 
 /// An edit box that, with auto-select on, selects all its text whenever it
 /// receives the focus, so that typing replaces the old entry.
+///
+/// It also remembers the text a dialog filled it with. A number is shown
+/// rounded (pi as " 3.14159"); reading that text back would silently change a
+/// setting the user never touched, so an untouched box reads as empty, which
+/// keeps the setting's exact value.
 class TEditBox : public QLineEdit {
 public:
     explicit TEditBox(QWidget* parent = nullptr);
     void setAutoSelect(bool on) { autoSelect_ = on; }
     bool autoSelect() const { return autoSelect_; }
 
+    /// Shows the value's text and remembers it as the box's filled text.
+    void fill(const QString& text);
+    /// The text as typed, or empty when it is still the filled text.
+    std::string entry() const;
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     bool autoSelect_ = false;
+    QString filled_;
 };
 
 /// Creates a control of type W on the parent, gives it its designer name and
@@ -66,8 +77,9 @@ void SetDialogHeight(QDialog* d, int height);
 /// narrows) to show the whole caption.
 void SetCaption(QLabel* label, const QString& caption);
 
-/// Makes the box the dialog's active control, with its text selected when it
-/// gets the focus.
+/// Makes the box the dialog's active control, with its text selected now and
+/// whenever it gets the focus. Call it once the boxes are filled: filling a
+/// box drops its selection.
 void FocusBox(TEditBox* box);
 
 /// value with `decimals` decimals, padded on the left to `width` characters.

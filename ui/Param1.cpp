@@ -43,12 +43,12 @@ TParamDlg::TParamDlg(QWidget* parent) : QDialog(parent) {
 }
 
 ParamLabels ChangeParameters(GraphState& g, TParamDlg& dlg) {
-    FocusBox(dlg.Edit1);
-    for (int k = 1; k <= 6; ++k) dlg.edit(k)->setText(Fixed(g.Par[static_cast<std::size_t>(k)], 8, 5));
+    for (int k = 1; k <= 6; ++k) dlg.edit(k)->fill(Fixed(g.Par[static_cast<std::size_t>(k)], 8, 5));
     ParamLabels labels;
+    FocusBox(dlg.Edit1);
     if (dlg.exec() == QDialog::Accepted) {
         std::array<std::string, 7> texts;
-        for (int k = 1; k <= 6; ++k) texts[static_cast<std::size_t>(k)] = Ss(dlg.edit(k)->text());
+        for (int k = 1; k <= 6; ++k) texts[static_cast<std::size_t>(k)] = dlg.edit(k)->entry();
         labels = ApplyParameters(g, texts);
     }
     CopyParameters(g);

@@ -45,13 +45,13 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
 
 CompassTexts ChangeView(GraphState& g, TViewDlg& dlg) {
     g.ViewChanged = false;
+    dlg.Edit1->fill(Qs(DegreesText(g.Theta, 6, 2)));
+    dlg.Edit2->fill(Qs(DegreesText(g.Phi, 6, 2)));
+    dlg.Edit3->fill(Fixed(g.Rho, 6, 2));
     FocusBox(dlg.Edit1);
-    dlg.Edit1->setText(Qs(DegreesText(g.Theta, 6, 2)));
-    dlg.Edit2->setText(Qs(DegreesText(g.Phi, 6, 2)));
-    dlg.Edit3->setText(Fixed(g.Rho, 6, 2));
     if (dlg.exec() == QDialog::Accepted) {
-        ApplyView(g, Ss(dlg.Edit1->text()), Ss(dlg.Edit2->text()), Ss(dlg.Edit3->text()));
-        dlg.Edit1->setText(Qs(DegreesText(g.Theta, 6, 2)));
+        ApplyView(g, dlg.Edit1->entry(), dlg.Edit2->entry(), dlg.Edit3->entry());
+        dlg.Edit1->fill(Qs(DegreesText(g.Theta, 6, 2)));
     }
     RepairRho(g);
     return {Qs(DegreesText(g.Theta, 5, 1)), Qs(DegreesText(g.Phi, 5, 1))};

@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         g.Choice = '1';
         g.WMinX = -3, g.WMaxX = 3, g.WMinY = -3, g.WMaxY = 3, g.WMinZ = -10, g.WMaxZ = 10;
-        g.A = 1.5;
+        g.A = 2;
     }
 };
 
@@ -27,8 +27,8 @@ TEST_F(AxesDialog, OpensWithTheBoxInFixedFormAndItsCaptions) {
     g.WMaxZ = 123.25;
     WhenShown(dlg, {{}, false, [](QDialog& d) {
                         const char* captions[] = {"Min x=", "Max x=", "Min y=", "Max y=", "Min z=", "Max z="};
-                        const char* texts[] = {"-3.00000", " 3.00000", "-3.00000", " 3.00000", "-10.00000",
-                                               "123.25000"};
+                        const char* texts[] = {"-3.00000", " 3.00000",  "-3.00000",
+                                               " 3.00000", "-10.00000", "123.25000"};
                         for (int k = 0; k < 6; ++k) {
                             const std::string n = std::to_string(k + 1);
                             EXPECT_EQ(LabelOf(d, ("Label" + n).c_str())->text(), captions[k]);
@@ -47,8 +47,8 @@ struct AxesRow {
 
 TEST_F(AxesDialog, EntriesAreFormulasAndBadOnesAreIgnored) {
     const std::vector<AxesRow> rows = {
-        {"p", kPi, true}, {"2*a", 3, true}, {"abc", 3, false}, {"", 3, false}, {" 3.00000", 3, false},
-        {"1/0", 3, false},
+        {"p", kPi, true}, {"2*a", 4, true},       {"abc", 3, false},
+        {"", 3, false},   {" 3.00000", 3, false}, {"1/0", 3, false},
     };
     for (const auto& r : rows) {
         SetUp();

@@ -27,7 +27,7 @@ struct CurvesRow {
 
 TEST_F(ChangeDialog, CurveEntriesAreRoundedAndKeptWithin1To80) {
     const std::vector<CurvesRow> rows = {
-        {"20.4", 20}, {"20.5", 20}, {"21.5", 22}, {"0", 80},  {"0.4", 80},  {"0.6", 1},
+        {"20.4", 20}, {"20.5", 20}, {"21.5", 22}, {"0", 80},   {"0.4", 80}, {"0.6", 1},
         {"81", 80},   {"-5", 80},   {"4*5", 20},  {"abc", 15}, {"", 15},    {"1e308*10", 15},
     };
     for (const auto& r : rows) {

@@ -22,10 +22,13 @@ TEST_P(DomainCaptions, EachModeNamesItsVariablesAndRestoresTheFormAfterwards) {
     const DomainRow r = GetParam();
     GraphState g;
     g.Choice = r.mode;
-    g.MinX = g.MinR = g.MinT = g.MinU = 3;
-    g.MaxX = g.MaxR = g.MaxT = g.MaxU = 12.5;
+    // First ranges from 3 to 12.5, second ranges from -3 to 1 (theta is mode 2's second).
+    g.MinX = g.MinR = g.MinU = 3;
+    g.MaxX = g.MaxR = g.MaxU = 12.5;
     g.MinY = g.MinV = -3;
     g.MaxY = g.MaxV = 1;
+    g.MinT = r.mode == '3' ? 3 : -3;
+    g.MaxT = r.mode == '3' ? 12.5 : 1;
     TDomainDlg dlg;
     WhenShown(dlg, {{}, false, [&](QDialog& d) {
                         EXPECT_EQ(d.windowTitle(), " Domain");
@@ -59,9 +62,11 @@ TEST_P(DomainCaptions, EachModeNamesItsVariablesAndRestoresTheFormAfterwards) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, DomainCaptions,
     ::testing::Values(DomainRow{'1', {"  Start x at", "   End x at ", "  Start y at", "   End y at "}, true},
-                      DomainRow{'2', {"  Start r at", "   End r at", "Start theta at", "End theta at "}, true},
+                      DomainRow{
+                          '2', {"  Start r at", "   End r at", "Start theta at", "End theta at "}, true},
                       DomainRow{'3', {"  Start t at", "   End t at ", "", ""}, false},
-                      DomainRow{'4', {"  Start u at", "   End u at ", "  Start v at", "   End v at "}, true}));
+                      DomainRow{'4', {"  Start u at", "   End u at ", "  Start v at", "   End v at "}, true}),
+    [](const ::testing::TestParamInfo<DomainRow>& info) { return std::string("Mode") + info.param.mode; });
 
 TEST(DomainDialog, OkReadsFormulasKeepsBadBoxesAndRepairsReversedRanges) {
     GraphState g;
@@ -81,6 +86,12 @@ TEST(DomainDialog, OkReadsFormulasKeepsBadBoxesAndRepairsReversedRanges) {
     ChangeDomain(g, dlg);
     EXPECT_EQ(g.MinR, 1);
     EXPECT_EQ(g.MaxR, 1);  // an empty range is left to the renderers
+    EXPECT_EQ(g.MaxT, 6.283185307179586);
+
+    // Untouched boxes keep exact values although they show 2 pi as " 6.28319".
+    g.MaxT = 2 * 3.141592653589793;
+    WhenShown(dlg, {{}, true, nullptr});
+    ChangeDomain(g, dlg);
     EXPECT_EQ(g.MaxT, 6.283185307179586);
 
     g.Choice = '3';

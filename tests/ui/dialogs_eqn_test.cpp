@@ -52,9 +52,11 @@ TEST_P(EqnLayout, EachModeShowsItsRowsSizeAndPrompt) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, EqnLayout,
     ::testing::Values(EqnLayoutRow{'1', 180, 75, 120, false, "Z =", "Enter your Function of x and y"},
-                      EqnLayoutRow{'2', 180, 75, 120, false, "Z =", "Enter your Function of r and t (t for theta)"},
+                      EqnLayoutRow{'2', 180, 75, 120, false,
+                                   "Z =", "Enter your Function of r and t (t for theta)"},
                       EqnLayoutRow{'3', 209, 97, 140, true, "X =", "Enter your Functions of t"},
-                      EqnLayoutRow{'4', 209, 97, 140, true, "X =", "Enter your Functions of u and v"}));
+                      EqnLayoutRow{'4', 209, 97, 140, true, "X =", "Enter your Functions of u and v"}),
+    [](const ::testing::TestParamInfo<EqnLayoutRow>& info) { return std::string("Mode") + info.param.mode; });
 
 TEST(EqnDialog, OkStoresTextsAsTypedAndEmptyAsZero) {
     GraphState g;
@@ -97,9 +99,9 @@ TEST(EqnDialog, FixTheFunctionShowsTheErrorPromptAndGivesTheFixLabels) {
     g.Choice = '4';
     g.XFunc = "u", g.YFunc = "v", g.ZFunc = "1/0";
     WhenShown(dlg, {{{"Edit3", "u*v"}}, true, [](QDialog& d) {
-                         EXPECT_EQ(LabelOf(d, "Label1")->text(), "ERROR...Check your Functions");
-                         EXPECT_EQ(d.height(), 209);
-                     }});
+                        EXPECT_EQ(LabelOf(d, "Label1")->text(), "ERROR...Check your Functions");
+                        EXPECT_EQ(d.height(), 209);
+                    }});
     const auto four = FixTheFunction(g, dlg);
     ASSERT_TRUE(four.has_value());
     EXPECT_EQ(four->Label1, "X= u ;    Y= v");

@@ -47,10 +47,12 @@ TEST(ParamDialog, OkGivesLabelsOfChangedValuesInBothForms) {
     EXPECT_EQ(g.D, 20);
     EXPECT_EQ(g.F, 3.141592653589793);
 
+    // Untouched boxes keep the exact values, although they show f as 3.14159.
     WhenShown(dlg, {{{"Edit1", "abc"}, {"Edit2", ""}}, true, nullptr});
     const ParamLabels none = ChangeParameters(g, dlg);
     for (int k = 1; k <= 6; ++k) EXPECT_FALSE(none[static_cast<std::size_t>(k)].has_value()) << k;
     EXPECT_EQ(g.Par[1], 2);
+    EXPECT_EQ(g.Par[6], 3.141592653589793);
 }
 
 TEST(ParamDialog, CancelKeepsParButStillCopiesThemToAToF) {

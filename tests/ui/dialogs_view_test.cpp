@@ -30,7 +30,8 @@ TEST_F(ViewDialog, OpensWithDegreesAndRho) {
                         EXPECT_EQ(BoxOf(d, "Edit2")->text(), " 40.00");
                         EXPECT_EQ(BoxOf(d, "Edit3")->text(), "1234.50");
                         EXPECT_EQ(LabelOf(d, "Label2")->text(), "Theta =");
-                        EXPECT_EQ(LabelOf(d, "Label5")->text(), "Rho is the distance from the eye to the surface");
+                        EXPECT_EQ(LabelOf(d, "Label5")->text(),
+                                  "Rho is the distance from the eye to the surface");
                         ExpectFocusedAndSelected(d, "Edit1");
                     }});
     const CompassTexts boxes = ChangeView(g, dlg);
@@ -48,10 +49,14 @@ struct ViewRow {
 
 TEST_F(ViewDialog, EntriesAreWrappedClampedAndRepaired) {
     const std::vector<ViewRow> rows = {
-        {"370", "40", "200", " 10.0", " 40.0", 200, true},  {"-30", "40", "200", "330.0", " 40.0", 200, true},
-        {"30", "-20", "200", " 30.0", "  0.0", 200, true},  {"30", "200", "200", " 30.0", "180.0", 200, true},
-        {"180/4", "40", "200", " 45.0", " 40.0", 200, true}, {"30", "40", "0", " 30.0", " 40.0", 200, true},
-        {"30", "40", "-5", " 30.0", " 40.0", 200, true},    {"abc", "", "300", " 30.0", " 40.0", 300, true},
+        {"370", "40", "200", " 10.0", " 40.0", 200, true},
+        {"-30", "40", "200", "330.0", " 40.0", 200, true},
+        {"30", "-20", "200", " 30.0", "  0.0", 200, true},
+        {"30", "200", "200", " 30.0", "180.0", 200, true},
+        {"180/4", "40", "200", " 45.0", " 40.0", 200, true},
+        {"30", "40", "0", " 30.0", " 40.0", 200, true},
+        {"30", "40", "-5", " 30.0", " 40.0", 200, true},
+        {"abc", "", "300", " 30.0", " 40.0", 300, true},
         {" 30.00", " 40.00", "200", " 30.0", " 40.0", 200, false},
     };
     for (const auto& r : rows) {
@@ -63,6 +68,18 @@ TEST_F(ViewDialog, EntriesAreWrappedClampedAndRepaired) {
         EXPECT_EQ(g.Rho, r.rho_after) << r.rho;
         EXPECT_EQ(g.ViewChanged, r.changed) << r.theta << " " << r.phi << " " << r.rho;
     }
+}
+
+TEST_F(ViewDialog, ConfirmingWithoutTypingIsNoChangeEvenForUnroundAngles) {
+    // Three left arrows from 30 degrees leave theta a hair off 0; the box shows "  0.00".
+    for (int i = 0; i < 3; ++i) g.Theta = TurnLeft(g.Theta);
+    const double theta = g.Theta;
+    g.Rho = 123.456;
+    WhenShown(dlg, {{}, true, nullptr});
+    ChangeView(g, dlg);
+    EXPECT_FALSE(g.ViewChanged);
+    EXPECT_EQ(g.Theta, theta);
+    EXPECT_EQ(g.Rho, 123.456);
 }
 
 TEST_F(ViewDialog, CancelChangesNothingButStillRepairsRho) {
