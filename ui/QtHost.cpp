@@ -3,12 +3,20 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace vemlo {
 
 QtHost::QtHost(QWidget* window) : window_(window) {}
 
-void QtHost::processMessages() { QCoreApplication::processEvents(); }
+void QtHost::processMessages() {
+    constexpr int kRepaintMs = 40;
+    if (target_ && (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs)) {
+        target_->update();
+        sinceRepaint_.start();
+    }
+    QCoreApplication::processEvents();
+}
 
 void QtHost::setCursor(CursorKind kind) {
     if (kind == CursorKind::Busy) {

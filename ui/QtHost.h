@@ -2,6 +2,7 @@
 /// The engine's GUI services on Qt: pending events, the busy cursor, the
 /// value listing and plain message boxes.
 
+#include <QElapsedTimer>
 #include <functional>
 
 #include "engine/Host.h"
@@ -17,6 +18,9 @@ public:
     /// Message boxes are shown over the given window (may be null).
     explicit QtHost(QWidget* window = nullptr);
 
+    /// Runs pending events; first asks the repaint target to show what was
+    /// drawn so far, at most every few hundredths of a second, so a long
+    /// drawing shows its progress.
     void processMessages() override;
     /// Busy sets the application's wait cursor once; Default removes it
     /// however often Busy was asked for.
@@ -26,10 +30,14 @@ public:
 
     /// Where setListing sends its lines (the value listing window).
     void setListingSink(ListingSink sink) { sink_ = std::move(sink); }
+    /// The widget a drawing paints on (the graphing image).
+    void setRepaintTarget(QWidget* target) { target_ = target; }
 
 private:
     QWidget* window_;
     ListingSink sink_;
+    QWidget* target_ = nullptr;
+    QElapsedTimer sinceRepaint_;
 };
 
 }  // namespace vemlo

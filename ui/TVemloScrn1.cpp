@@ -55,6 +55,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     CreateComponents();
     CreateMenu();
     Host1.setListingSink([this](const std::vector<std::string>& lines) { Listing = lines; });
+    Host1.setRepaintTarget(Image1);
     resize(757, 488);
 
     // The creation handler: the pictures exist from now on and the window is

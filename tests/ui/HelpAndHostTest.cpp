@@ -1,4 +1,5 @@
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -6,6 +7,7 @@
 
 #include "UiFixture.h"
 #include "output/QImageCanvas.h"
+#include "ui/TImage.h"
 
 namespace vemlo::test {
 namespace {
@@ -94,6 +96,29 @@ TEST(QtHostTest, ProcessMessagesRunsPendingEvents) {
     QTimer::singleShot(0, [&ran] { ran = true; });
     host.processMessages();
     EXPECT_TRUE(ran);
+}
+
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A long drawing processes events between its steps: what it has drawn so
+// far must reach the screen then, not only when the drawing ends.
+TEST_F(HelpTest, ProcessingEventsShowsTheDrawingSoFar) {
+    Pick('1');
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    PaintCount count;
+    VemloScrn1->Image1->installEventFilter(&count);
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 200) VemloScrn1->Host1.processMessages();
+    VemloScrn1->Image1->removeEventFilter(&count);
+    EXPECT_GE(count.paints, 1);
 }
 
 TEST(QtHostTest, ListingGoesToTheMainWindowsSink) {
