@@ -57,12 +57,12 @@ void SetFontHeight(QWidget* w, int pixels) {
     w->setFont(f);
 }
 
-void SetUpDialog(QDialog* d, int clientWidth, int clientHeight) {
+void SetUpDialog(QDialog* d, int clientWidth, int clientHeight, int fontHeight) {
     QPalette p = d->palette();
     p.setColor(QPalette::Window, ToQColor(Cream));
     d->setPalette(p);
     d->setAutoFillBackground(true);
-    SetFontHeight(d, 14);
+    SetFontHeight(d, fontHeight);
     d->setModal(true);
     d->setFixedSize(clientWidth, clientHeight);
 }

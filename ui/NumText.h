@@ -66,9 +66,9 @@ void SetTextColor(QWidget* w, Color c);
 /// Sets the widget's font height in pixels.
 void SetFontHeight(QWidget* w, int pixels);
 
-/// The common look of the settings dialogs: cream, font height 14, fixed
-/// client size.
-void SetUpDialog(QDialog* d, int clientWidth, int clientHeight);
+/// The common look of the settings dialogs: cream, the font height (14 unless
+/// the form says otherwise), fixed client size.
+void SetUpDialog(QDialog* d, int clientWidth, int clientHeight, int fontHeight = 14);
 /// Changes the fixed client width or height of a dialog, keeping the other.
 void SetDialogWidth(QDialog* d, int width);
 void SetDialogHeight(QDialog* d, int height);

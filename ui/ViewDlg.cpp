@@ -25,7 +25,8 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    SetUpDialog(this, 335, 214);
+    // The form keeps the library's smaller default font: its labels are 15 pixels high.
+    SetUpDialog(this, 335, 214, 12);
     for (QLabel* l : {Label1, Label5}) {
         SetTextColor(l, Navy);
         SetFontHeight(l, 13);
