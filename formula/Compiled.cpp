@@ -4,8 +4,8 @@
 
 #include "formula/FormulaMath.h"
 #include "formula/ParseTables.h"
-#include "formula/ParserCore.h"
 #include "formula/Parser.h"
+#include "formula/ParserCore.h"
 
 namespace vemlo {
 
@@ -78,14 +78,26 @@ private:
     static bool Fold(Command::Op op, double l, double r, int fn, double& v) {
         bool cut = false;
         switch (op) {
-            case Command::Neg: v = -l; return true;
-            case Command::Add: v = Sum(l, r); return true;
-            case Command::Sub: v = Difference(l, r); return true;
-            case Command::Mul: v = Product(l, r); return true;
-            case Command::Div: return QuotientOf(l, r, v);
-            case Command::Pow: return PowerOf(l, r, v);
-            case Command::Func: return FunctionOf(fn, l, v, cut) && !cut;
-            default: return false;
+            case Command::Neg:
+                v = -l;
+                return true;
+            case Command::Add:
+                v = Sum(l, r);
+                return true;
+            case Command::Sub:
+                v = Difference(l, r);
+                return true;
+            case Command::Mul:
+                v = Product(l, r);
+                return true;
+            case Command::Div:
+                return QuotientOf(l, r, v);
+            case Command::Pow:
+                return PowerOf(l, r, v);
+            case Command::Func:
+                return FunctionOf(fn, l, v, cut) && !cut;
+            default:
+                return false;
         }
     }
 
@@ -137,18 +149,36 @@ int BuildGraph(const std::string& text, GraphBuilder& g, bool& lexMathError) {
         const int* rhs = nodeOf + base + 1;
         int node = -1;
         switch (rule) {
-            case 1: node = g.Operation(Command::Add, rhs[0], rhs[2]); break;
-            case 2: node = g.Operation(Command::Sub, rhs[0], rhs[2]); break;
-            case 4: node = g.Operation(Command::Mul, rhs[0], rhs[2]); break;
-            case 5: node = g.Operation(Command::Div, rhs[0], rhs[2]); break;
-            case 7: node = g.Operation(Command::Pow, rhs[0], rhs[2]); break;
-            case 9: node = g.Operation(Command::Neg, rhs[1], -1); break;
-            case 11: node = g.Variable(p.CurToken.VarLetter); break;
-            case 14: node = rhs[1]; break;
+            case 1:
+                node = g.Operation(Command::Add, rhs[0], rhs[2]);
+                break;
+            case 2:
+                node = g.Operation(Command::Sub, rhs[0], rhs[2]);
+                break;
+            case 4:
+                node = g.Operation(Command::Mul, rhs[0], rhs[2]);
+                break;
+            case 5:
+                node = g.Operation(Command::Div, rhs[0], rhs[2]);
+                break;
+            case 7:
+                node = g.Operation(Command::Pow, rhs[0], rhs[2]);
+                break;
+            case 9:
+                node = g.Operation(Command::Neg, rhs[1], -1);
+                break;
+            case 11:
+                node = g.Variable(p.CurToken.VarLetter);
+                break;
+            case 14:
+                node = rhs[1];
+                break;
             case 16:
                 node = g.Operation(Command::Func, rhs[2], -1, FunctionIndex(p.Stack[base + 1].FuncName));
                 break;
-            default: node = rhs[0]; break;
+            default:
+                node = rhs[0];
+                break;
         }
         p.StackTop = static_cast<std::uint16_t>(base);
         const int next = GotoState(rule, p.Stack[base].State);
@@ -253,11 +283,21 @@ double CompiledFormula::Compute(FormulaState& s, bool& math, bool& cut) {
     Memo* memo = memos_.data();
     for (const Command& c : cmds_) {
         switch (c.op) {
-            case Command::LoadVar: r[c.dst] = s.*VarMembers[c.fn]; break;
-            case Command::Neg: r[c.dst] = -r[c.a]; break;
-            case Command::Add: r[c.dst] = Sum(r[c.a], r[c.b]); break;
-            case Command::Sub: r[c.dst] = Difference(r[c.a], r[c.b]); break;
-            case Command::Mul: r[c.dst] = Product(r[c.a], r[c.b]); break;
+            case Command::LoadVar:
+                r[c.dst] = s.*VarMembers[c.fn];
+                break;
+            case Command::Neg:
+                r[c.dst] = -r[c.a];
+                break;
+            case Command::Add:
+                r[c.dst] = Sum(r[c.a], r[c.b]);
+                break;
+            case Command::Sub:
+                r[c.dst] = Difference(r[c.a], r[c.b]);
+                break;
+            case Command::Mul:
+                r[c.dst] = Product(r[c.a], r[c.b]);
+                break;
             case Command::Div: {
                 // A failed step keeps the value it was handed: the right operand.
                 double v = r[c.b];

@@ -85,19 +85,37 @@ bool QuotientOf(double l, double r, double& out) {
 
 bool IsCostlyFunction(int f) {
     switch (f) {
-        case FnAbs: case FnInt: case FnSqr: case FnTrunc: case FnRound: case FnUn: case FnCut: return false;
-        default: return true;
+        case FnAbs:
+        case FnInt:
+        case FnSqr:
+        case FnTrunc:
+        case FnRound:
+        case FnUn:
+        case FnCut:
+            return false;
+        default:
+            return true;
     }
 }
 
 bool FunctionOf(int f, double v, double& out, bool& cutCalled) {
     const long double w = v;
     switch (f) {
-        case FnAbs: out = std::fabs(v); return true;
-        case FnAtan: out = static_cast<double>(std::atan(w)); return true;
-        case FnTan: out = static_cast<double>(std::sin(w) / std::cos(w)); return true;
-        case FnSin: out = static_cast<double>(std::sin(w)); return true;
-        case FnCos: out = static_cast<double>(std::cos(w)); return true;
+        case FnAbs:
+            out = std::fabs(v);
+            return true;
+        case FnAtan:
+            out = static_cast<double>(std::atan(w));
+            return true;
+        case FnTan:
+            out = static_cast<double>(std::sin(w) / std::cos(w));
+            return true;
+        case FnSin:
+            out = static_cast<double>(std::sin(w));
+            return true;
+        case FnCos:
+            out = static_cast<double>(std::cos(w));
+            return true;
         case FnAsin:
         case FnAcos: {
             long double a;
@@ -136,7 +154,9 @@ bool FunctionOf(int f, double v, double& out, bool& cutCalled) {
             if (v < -1e18 || v > 1e18) return false;
             out = v * v;
             return true;
-        case FnInt: out = std::trunc(v); return true;
+        case FnInt:
+            out = std::trunc(v);
+            return true;
         case FnTrunc:
         case FnRound:
             if (v < -1e9 || v > 1e9) return false;
@@ -148,7 +168,8 @@ bool FunctionOf(int f, double v, double& out, bool& cutCalled) {
             if (v < 0 && f == FnCut) cutCalled = true;
             out = v < 0 ? 0.0 : 1.0;
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 

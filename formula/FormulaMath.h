@@ -7,8 +7,25 @@ namespace vemlo {
 
 /// The function numbers: indices into FunctionNames (formula/ParserCore.h).
 enum FunctionId : int {
-    FnAbs, FnAtan, FnTan, FnCosh, FnCos, FnAcos, FnExp, FnInt, FnLn, FnLog,
-    FnRound, FnSinh, FnSin, FnAsin, FnSqrt, FnSqr, FnTrunc, FnUn, FnCut,
+    FnAbs,
+    FnAtan,
+    FnTan,
+    FnCosh,
+    FnCos,
+    FnAcos,
+    FnExp,
+    FnInt,
+    FnLn,
+    FnLog,
+    FnRound,
+    FnSinh,
+    FnSin,
+    FnAsin,
+    FnSqrt,
+    FnSqr,
+    FnTrunc,
+    FnUn,
+    FnCut,
 };
 
 /// The sum, difference and product. They are kept out of line so that every

@@ -6,9 +6,9 @@
 
 namespace vemlo {
 
-const char* const FunctionNames[FunctionCount] = {"ABS",  "ATAN", "TAN",   "COSH", "COS",  "ACOS", "EXP",
+const char* const FunctionNames[FunctionCount] = {"ABS",  "ATAN", "TAN",   "COSH",  "COS",  "ACOS", "EXP",
                                                   "INT",  "LN",   "LOG",   "ROUND", "SINH", "SIN",  "ASIN",
-                                                  "SQRT", "SQR",  "TRUNC", "UN",   "CUT"};
+                                                  "SQRT", "SQR",  "TRUNC", "UN",    "CUT"};
 
 int FunctionIndex(const char* name) {
     for (int i = 0; i < FunctionCount; ++i)
@@ -63,7 +63,8 @@ void ReadNumber(ParserUnit& p) {
             exponent += in[i++];
             --room;
         }
-        for (int n = 0; n < 3 && room > 0 && i < in.size() && IsDigit(in[i]); ++n, --room) exponent += in[i++];
+        for (int n = 0; n < 3 && room > 0 && i < in.size() && IsDigit(in[i]); ++n, --room)
+            exponent += in[i++];
     }
     bool ok = true;
     p.CurToken.Value = ConvertNumber(mantissa, exponent, ok);
@@ -114,15 +115,24 @@ std::uint16_t NextToken(ParserUnit& p) {
     }
     in.erase(0, 1);
     switch (c) {
-        case '+': return TokPlus;
-        case '-': return TokMinus;
-        case '*': return TokTimes;
-        case '/': return TokDivide;
-        case '^': return TokPower;
-        case ':': return TokColon;
-        case '(': return TokOpen;
-        case ')': return TokClose;
-        default: return TokBad;
+        case '+':
+            return TokPlus;
+        case '-':
+            return TokMinus;
+        case '*':
+            return TokTimes;
+        case '/':
+            return TokDivide;
+        case '^':
+            return TokPower;
+        case ':':
+            return TokColon;
+        case '(':
+            return TokOpen;
+        case ')':
+            return TokClose;
+        default:
+            return TokBad;
     }
 }
 

@@ -85,8 +85,8 @@ constexpr int GotoColumns[] = {0, 5, 9, 12, 13, 14, 15, 16, 20};
 constexpr int X = -1;
 // Rows: Expr, Term, Factor, Signed, Operand, Atom.
 constexpr int Gotos[6][9] = {
-    {1, X, 19, X, X, X, X, X, 28},     {2, X, 2, 21, 22, X, X, X, 2}, {3, X, 3, 3, 3, 23, 24, 25, 3},
-    {4, X, 4, 4, 4, 4, 4, 4, 4},       {6, 17, 6, 6, 6, 6, 6, 6, 6}, {8, 8, 8, 8, 8, 8, 8, 8, 8},
+    {1, X, 19, X, X, X, X, X, 28}, {2, X, 2, 21, 22, X, X, X, 2}, {3, X, 3, 3, 3, 23, 24, 25, 3},
+    {4, X, 4, 4, 4, 4, 4, 4, 4},   {6, 17, 6, 6, 6, 6, 6, 6, 6},  {8, 8, 8, 8, 8, 8, 8, 8, 8},
 };
 constexpr int LeftSide[RuleCount + 1] = {X, 0, 0, 0, 1, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5, 5};
 constexpr int Lengths[RuleCount + 1] = {0, 3, 3, 1, 3, 3, 1, 3, 1, 2, 1, 3, 1, 1, 3, 1, 4};

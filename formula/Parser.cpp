@@ -16,19 +16,32 @@ bool IsDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 
 double LetterValue(const FormulaState& s, char letter) {
     switch (letter) {
-        case 'X': return s.X;
-        case 'Y': return s.Y;
-        case 'R': return s.R;
-        case 'T': return s.T;
-        case 'U': return s.U;
-        case 'V': return s.V;
-        case 'A': return s.A;
-        case 'B': return s.B;
-        case 'C': return s.C;
-        case 'D': return s.D;
-        case 'E': return s.E;
-        case 'F': return s.F;
-        default: return Pi;
+        case 'X':
+            return s.X;
+        case 'Y':
+            return s.Y;
+        case 'R':
+            return s.R;
+        case 'T':
+            return s.T;
+        case 'U':
+            return s.U;
+        case 'V':
+            return s.V;
+        case 'A':
+            return s.A;
+        case 'B':
+            return s.B;
+        case 'C':
+            return s.C;
+        case 'D':
+            return s.D;
+        case 'E':
+            return s.E;
+        case 'F':
+            return s.F;
+        default:
+            return Pi;
     }
 }
 
@@ -55,7 +68,11 @@ void ComputeRule(ParserUnit& p, int rule) {
     TokenRec right, middle, left;
     double& value = p.CurToken.Value;
     switch (rule) {
-        case 1: case 2: case 4: case 5: case 7:
+        case 1:
+        case 2:
+        case 4:
+        case 5:
+        case 7:
             Pop(p, right);
             Pop(p, middle);
             Pop(p, left);

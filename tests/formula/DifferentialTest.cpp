@@ -32,10 +32,10 @@ public:
 
 private:
     std::string Number() {
-        static const char* const good[] = {"0",     "1",      "2",     "3",       "0.5",  ".5",
-                                           "5.",    "10",     "88",    "89",      "2E3",  "2E-3",
-                                           "1E+",   "1E999",  "1E-999", "1E300",  "1E-9", "1.5E-10",
-                                           "2147483647", "3000000001", "0.000000001"};
+        static const char* const good[] = {
+            "0",      "1",     "2",    "3",       "0.5",        ".5",         "5.",
+            "10",     "88",    "89",   "2E3",     "2E-3",       "1E+",        "1E999",
+            "1E-999", "1E300", "1E-9", "1.5E-10", "2147483647", "3000000001", "0.000000001"};
         static const char* const bad[] = {"2E", "1E1234", "1.2.3", "."};
         if (Pick(12) == 0) return bad[Pick(sizeof bad / sizeof *bad)];
         return good[Pick(sizeof good / sizeof *good)];
@@ -49,11 +49,16 @@ private:
     std::string Expr(int depth) {
         const int choice = depth > 4 ? Pick(3) : Pick(11);
         switch (choice) {
-            case 0: return Number();
-            case 1: return Letter();
-            case 2: return Letter() + ":" + Letter();
-            case 3: return "(" + Blank() + Expr(depth + 1) + ")";
-            case 4: return Pick(2) ? "-" + Expr(depth + 1) : "(-" + Expr(depth + 1) + ")";
+            case 0:
+                return Number();
+            case 1:
+                return Letter();
+            case 2:
+                return Letter() + ":" + Letter();
+            case 3:
+                return "(" + Blank() + Expr(depth + 1) + ")";
+            case 4:
+                return Pick(2) ? "-" + Expr(depth + 1) : "(-" + Expr(depth + 1) + ")";
             case 5: {
                 return FunctionNames[Pick(FunctionCount)] + std::string("(") + Expr(depth + 1) + ")";
             }
@@ -68,11 +73,15 @@ private:
         static const char pool[] = " -(#),\tZ.E1:*^";
         const std::size_t at = f.empty() ? 0 : static_cast<std::size_t>(Pick(static_cast<int>(f.size())));
         switch (Pick(3)) {
-            case 0: f.insert(at, 1, pool[Pick(sizeof pool - 1)]); break;
+            case 0:
+                f.insert(at, 1, pool[Pick(sizeof pool - 1)]);
+                break;
             case 1:
                 if (!f.empty()) f.erase(at, 1);
                 break;
-            default: f.insert(at, 1, static_cast<char>(0x80 + Pick(128))); break;
+            default:
+                f.insert(at, 1, static_cast<char>(0x80 + Pick(128)));
+                break;
         }
     }
 
@@ -86,10 +95,36 @@ double Bits(std::uint64_t b) {
 }
 
 const std::vector<double> Values = {
-    0.0, -0.0, 1, -1, 2, -2, 0.5, -0.5, 3, -3.5, 1e-10, -1e-10, 88, -88, 89, 1e9 + 0.5, 1e18, -1e19,
-    1e300, -1e300, 1e-310, HUGE_VAL, -HUGE_VAL, std::numeric_limits<double>::quiet_NaN(),
-    -std::numeric_limits<double>::quiet_NaN(), Bits(0x7FF8000000000123ULL), Bits(0xFFF4000000000001ULL),
-    3.141592653589793, 0.9999999999, -1.0000000001,
+    0.0,
+    -0.0,
+    1,
+    -1,
+    2,
+    -2,
+    0.5,
+    -0.5,
+    3,
+    -3.5,
+    1e-10,
+    -1e-10,
+    88,
+    -88,
+    89,
+    1e9 + 0.5,
+    1e18,
+    -1e19,
+    1e300,
+    -1e300,
+    1e-310,
+    HUGE_VAL,
+    -HUGE_VAL,
+    std::numeric_limits<double>::quiet_NaN(),
+    -std::numeric_limits<double>::quiet_NaN(),
+    Bits(0x7FF8000000000123ULL),
+    Bits(0xFFF4000000000001ULL),
+    3.141592653589793,
+    0.9999999999,
+    -1.0000000001,
 };
 
 struct Outcome {
@@ -130,17 +165,17 @@ TEST(Differential, CompiledAgreesWithParse) {
         if (CompiledFormula(text).Valid()) ++compiled;
         for (int k = 0; k < 12; ++k) {
             FormulaState s;
-            for (double FormulaState::*var : {&FormulaState::X, &FormulaState::Y, &FormulaState::R,
-                                              &FormulaState::T, &FormulaState::U, &FormulaState::V,
-                                              &FormulaState::A, &FormulaState::B, &FormulaState::C,
-                                              &FormulaState::D, &FormulaState::E, &FormulaState::F})
+            for (double FormulaState::*var :
+                 {&FormulaState::X, &FormulaState::Y, &FormulaState::R, &FormulaState::T, &FormulaState::U,
+                  &FormulaState::V, &FormulaState::A, &FormulaState::B, &FormulaState::C, &FormulaState::D,
+                  &FormulaState::E, &FormulaState::F})
                 s.*var = maker.Pick(3) == 0 ? anyValue(rng) : Values[pickValue(rng)];
             const Outcome want = Observe(Parse, s, text);
             const Outcome got = Observe(Evaluate, s, text);
             if (!SameOutcome(want, got)) {
                 ++failures;
-                ADD_FAILURE() << "'" << text << "' X=" << s.X << " Y=" << s.Y << "\n  Parse:    " << Show(want)
-                              << "\n  Evaluate: " << Show(got);
+                ADD_FAILURE() << "'" << text << "' X=" << s.X << " Y=" << s.Y
+                              << "\n  Parse:    " << Show(want) << "\n  Evaluate: " << Show(got);
             }
         }
     }
@@ -150,8 +185,18 @@ TEST(Differential, CompiledAgreesWithParse) {
 
 TEST(Differential, RepeatedSubexpressionsAndConstants) {
     const std::vector<std::string> texts = {
-        "(2*x^2+3*y^2)*Exp(1-x^2-y^2)", "Cos(Sqrt(x^2+y^2))", "5*Sin(x*y)/(x*y)", "x^2+x^2-CUT(x)*CUT(x)",
-        "CUT(-1)+x",  "2^3^2*x", "1/0+x", "SQRT(-1)*0+x", "CUT(SQRT(x))", "-x:y^2", "P*x", "2E*x",
+        "(2*x^2+3*y^2)*Exp(1-x^2-y^2)",
+        "Cos(Sqrt(x^2+y^2))",
+        "5*Sin(x*y)/(x*y)",
+        "x^2+x^2-CUT(x)*CUT(x)",
+        "CUT(-1)+x",
+        "2^3^2*x",
+        "1/0+x",
+        "SQRT(-1)*0+x",
+        "CUT(SQRT(x))",
+        "-x:y^2",
+        "P*x",
+        "2E*x",
     };
     for (const std::string& text : texts) {
         for (double x : Values) {
@@ -161,9 +206,9 @@ TEST(Differential, RepeatedSubexpressionsAndConstants) {
                 s.Y = y;
                 const Outcome want = Observe(Parse, s, text);
                 const Outcome got = Observe(Evaluate, s, text);
-                EXPECT_TRUE(SameOutcome(want, got)) << "'" << text << "' x=" << x << " y=" << y
-                                                    << "\n  Parse:    " << Show(want)
-                                                    << "\n  Evaluate: " << Show(got);
+                EXPECT_TRUE(SameOutcome(want, got))
+                    << "'" << text << "' x=" << x << " y=" << y << "\n  Parse:    " << Show(want)
+                    << "\n  Evaluate: " << Show(got);
             }
         }
     }

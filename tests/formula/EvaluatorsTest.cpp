@@ -43,8 +43,10 @@ const std::vector<Mode> Modes = {
 
 // The formula is written in the mode's first variable as '#', second as '$'.
 std::string InMode(const Mode& m, std::string text) {
-    const char* letters = m.first == &FormulaState::X ? "XY" : m.first == &FormulaState::R ? "RT"
-                          : m.first == &FormulaState::T ? "TT" : "UV";
+    const char* letters = m.first == &FormulaState::X   ? "XY"
+                          : m.first == &FormulaState::R ? "RT"
+                          : m.first == &FormulaState::T ? "TT"
+                                                        : "UV";
     for (char& c : text) {
         if (c == '#') c = letters[0];
         if (c == '$') c = letters[1];

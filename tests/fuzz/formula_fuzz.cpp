@@ -12,9 +12,28 @@
 
 namespace {
 
-const double Values[] = {0.0,  -0.0, 1,     -1,    2,        -2,       0.5,      -0.5,    1e-10,
-                         88,   89,   -89,   1e300, -1e300,   HUGE_VAL, -HUGE_VAL, 1e9,    -2.5,
-                         3.75, 1e18, 1e-310, std::numeric_limits<double>::quiet_NaN(),
+const double Values[] = {0.0,
+                         -0.0,
+                         1,
+                         -1,
+                         2,
+                         -2,
+                         0.5,
+                         -0.5,
+                         1e-10,
+                         88,
+                         89,
+                         -89,
+                         1e300,
+                         -1e300,
+                         HUGE_VAL,
+                         -HUGE_VAL,
+                         1e9,
+                         -2.5,
+                         3.75,
+                         1e18,
+                         1e-310,
+                         std::numeric_limits<double>::quiet_NaN(),
                          -std::numeric_limits<double>::quiet_NaN()};
 constexpr std::size_t ValueCount = sizeof Values / sizeof *Values;
 
@@ -51,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vemlo::FormulaState s;
     double v = 12.5;
     vemlo::Convert(s, text, v);
-    if (text.empty() || s.TokenError || s.MathError)
-        Check(v == 12.5);
+    if (text.empty() || s.TokenError || s.MathError) Check(v == 12.5);
     return 0;
 }
