@@ -3,13 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/Numeric.h"
 #include "formula/Parser.h"
 
 namespace vemlo {
 
 namespace {
 
-constexpr long double Pi = 3.141592653589793238462643383279502884L;
+constexpr long double Pi = PiL;
 constexpr long double TwoPi = 2 * Pi;
 constexpr long double TenDegrees = Pi * 10 / 180;
 constexpr long double Degrees350 = Pi * 350 / 180;
