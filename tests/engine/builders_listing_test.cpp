@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "engine/Listing.h"
 
@@ -37,6 +40,28 @@ TEST(ListingLines, PointAndCurveLines) {
     EXPECT_EQ(CurveLine(0.9, 1, 2, 0.81), "     0.900      1.000      2.000     0.8100");
     // Wider numbers take the room they need.
     EXPECT_EQ(CurveLine(0, 0, 0, 1e300).size(), 33u + 301u + 5u);
+}
+
+std::string Printf(const char* fmt, double a, double b, double c) {
+    char buf[1200];
+    std::snprintf(buf, sizeof buf, fmt, a, b, c);
+    return buf;
+}
+
+TEST(ListingLines, LinesMatchPrintfForValuesOfEveryMagnitude) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-8, 12);
+    std::vector<double> values = {0.0625, -0.0625, 0.0005, 1.0005, 2.5e-4, 0.00015, 999.99995, -0.0, 1e-300};
+    for (int i = 0; i < 20000; ++i) values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
+    for (std::size_t i = 0; i + 2 < values.size(); ++i) {
+        const double a = values[i], b = values[i + 1], f = values[i + 2];
+        const bool fixed = f == 0 || (static_cast<long double>(std::fabs(f)) > 0.01L && std::fabs(f) < 1e6);
+        const std::string expected =
+            fixed ? Printf("%10.3f %10.3f %10.4f", a, b, f) : Printf("%10.3f %10.3f        %.3E", a, b, f);
+        ASSERT_EQ(ValueLine(a, b, f), expected) << a << ' ' << b << ' ' << f;
+        ASSERT_EQ(PointLine(a, b, f), Printf("%10.3f %10.3f %10.3f", a, b, f));
+    }
 }
 
 TEST(ListingLines, AListingNeverGrowsPastItsLimit) {
