@@ -83,21 +83,6 @@ bool QuotientOf(double l, double r, double& out) {
     return true;
 }
 
-bool IsCostlyFunction(int f) {
-    switch (f) {
-        case FnAbs:
-        case FnInt:
-        case FnSqr:
-        case FnTrunc:
-        case FnRound:
-        case FnUn:
-        case FnCut:
-            return false;
-        default:
-            return true;
-    }
-}
-
 bool FunctionOf(int f, double v, double& out, bool& cutCalled) {
     const long double w = v;
     switch (f) {

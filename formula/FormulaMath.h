@@ -45,7 +45,4 @@ bool QuotientOf(double l, double r, double& out);
 /// Function f (a FunctionId) of v. CUT of a negative argument sets cutCalled.
 bool FunctionOf(int f, double v, double& out, bool& cutCalled);
 
-/// True for the functions whose value is worth remembering between calls.
-bool IsCostlyFunction(int f);
-
 }  // namespace vemlo
