@@ -9,8 +9,6 @@ namespace vemlo {
 
 namespace {
 
-constexpr double kSlopeStep = 0.001;
-
 Vec3 Position(double r, double t) {
     const long double rl = r, tl = t;
     return {static_cast<double>(rl * std::cos(tl)), static_cast<double>(rl * std::sin(tl)), 0};
@@ -38,10 +36,9 @@ public:
         return true;
     }
     Verdict colour(double rc, double tc, const Eye& e, Color& fill) override {
-        const double frh = ev_.CN(rc + kSlopeStep, tc);
-        const double fr = (frh - ev_.CN(rc, tc)) / kSlopeStep;
-        const double fth = ev_.CN(rc, tc + kSlopeStep);
-        const double ft = (fth - ev_.CN(rc, tc)) / kSlopeStep;
+        const auto f = [this](double r, double t) { return ev_.CN(r, t); };
+        const double fr = ForwardDifference(f, rc, tc, true);
+        const double ft = ForwardDifference(f, rc, tc, false);
         const long double c = std::cos(static_cast<long double>(tc));
         const long double s = std::sin(static_cast<long double>(tc));
         long double fx = fr * c, fy = fr * s;

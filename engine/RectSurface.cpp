@@ -6,8 +6,6 @@ namespace vemlo {
 
 namespace {
 
-constexpr double kSlopeStep = 0.001;
-
 class RectModel : public SurfaceModel {
 public:
     RectModel(GraphState& g, PointEval& ev) : g_(g), ev_(ev) {}
@@ -21,10 +19,9 @@ public:
         return true;
     }
     Verdict colour(double cx, double cy, const Eye& e, Color& fill) override {
-        const double fxh = ev_.FN(cx + kSlopeStep, cy);
-        const double fx = (fxh - ev_.FN(cx, cy)) / kSlopeStep;
-        const double fyh = ev_.FN(cx, cy + kSlopeStep);
-        const double fy = (fyh - ev_.FN(cx, cy)) / kSlopeStep;
+        const auto f = [this](double x, double y) { return ev_.FN(x, y); };
+        const double fx = ForwardDifference(f, cx, cy, true);
+        const double fy = ForwardDifference(f, cx, cy, false);
         fill = SlopeColor(g_, e, fx, fy);
         return Verdict::Keep;
     }

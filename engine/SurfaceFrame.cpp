@@ -17,6 +17,12 @@ Eye EyeOf(const GraphState& g) {
     return e;
 }
 
+double ForwardDifference(const std::function<double(double, double)>& f, double a, double b, bool alongA) {
+    constexpr double h = 0.001;
+    const double ahead = alongA ? f(a + h, b) : f(a, b + h);
+    return (ahead - f(a, b)) / h;
+}
+
 Verdict HeightTest(GraphState& g, double f, double lo, double hi) {
     if (g.TokenError) {
         g.FuncError = true;

@@ -66,6 +66,10 @@ public:
     virtual Verdict colour(double uc, double vc, const Eye& e, Color& fill) = 0;
 };
 
+/// The forward difference (f(a + h, b) - f(a, b)) / h along a, or along b,
+/// with h = 0.001; the shifted point is evaluated first.
+double ForwardDifference(const std::function<double(double, double)>& f, double a, double b, bool alongA);
+
 /// The corner test of surfaces over a height: a syntax error sets FuncError
 /// and stops, a math error or a height outside lo..hi skips the cell (a NaN
 /// height passes).

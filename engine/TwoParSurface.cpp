@@ -10,8 +10,6 @@ namespace vemlo {
 
 namespace {
 
-constexpr double kDiffStep = 0.001;
-
 class TwoParModel : public SurfaceModel {
 public:
     TwoParModel(GraphState& g, PointEval& ev, const ParamGrid& p) : g_(g), ev_(ev), p_(p) {}
@@ -32,19 +30,16 @@ public:
     }
     Verdict colour(double uc, double vc, const Eye& e, Color& fill) override {
         if (p_.u.step * p_.v.step == 0) return Verdict::Keep;
-        using Coord = double (PointEval::*)(double, double);
-        const Coord coords[3] = {&PointEval::XS, &PointEval::YS, &PointEval::ZS};
+        const std::function<double(double, double)> coords[3] = {
+            [this](double u, double v) { return ev_.XS(u, v); },
+            [this](double u, double v) { return ev_.YS(u, v); },
+            [this](double u, double v) { return ev_.ZS(u, v); }};
         double du[3], dv[3];
-        for (int i = 0; i < 3; ++i) {
-            const double ahead = (ev_.*coords[i])(uc + kDiffStep, vc);
-            du[i] = (ahead - (ev_.*coords[i])(uc, vc)) / kDiffStep;
-            if (g_.FuncError) return Verdict::Stop;
-        }
-        for (int i = 0; i < 3; ++i) {
-            const double ahead = (ev_.*coords[i])(uc, vc + kDiffStep);
-            dv[i] = (ahead - (ev_.*coords[i])(uc, vc)) / kDiffStep;
-            if (g_.FuncError) return Verdict::Stop;
-        }
+        for (bool alongU : {true, false})
+            for (int i = 0; i < 3; ++i) {
+                (alongU ? du : dv)[i] = ForwardDifference(coords[i], uc, vc, alongU);
+                if (g_.FuncError) return Verdict::Stop;
+            }
         const double nx = du[1] * dv[2] - du[2] * dv[1];
         const double ny = du[2] * dv[0] - du[0] * dv[2];
         const double nz = du[0] * dv[1] - du[1] * dv[0];
