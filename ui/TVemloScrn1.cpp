@@ -57,9 +57,10 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     Host1.setListingSink([this](const std::vector<std::string>& lines) { Listing = lines; });
     Host1.setRepaintTarget(Image1);
     resize(757, 488);
+    FormCreate();
+}
 
-    // The creation handler: the pictures exist from now on and the window is
-    // laid out once for the still empty graph state.
+void TVemloScrn1::FormCreate() {
     PicMap.replace(0, 0);
     LMap.replace(0, 0);
     Second();

@@ -26,9 +26,10 @@ class TArrow;
 class TImage;
 class TPanel;
 
-/// The window's own drawing surface: everything below the menu bar. It
-/// draws the frame around the graphing rectangle in its paint handler, so
-/// the frame survives every repaint.
+/// The window's own drawing surface: everything below the menu bar. Its
+/// paint handler is the window's FormPaint: it draws the frame around the
+/// graphing rectangle on every repaint, so the frame always stays visible,
+/// and asks for no further repaint.
 class TScrnClient : public QWidget {
     Q_OBJECT
 public:
@@ -146,6 +147,9 @@ public:
     void NewGraphWidgets();
 
     // Layout.
+    /// Runs once at creation, while the graph state is still all zero: the
+    /// pictures exist from then on and the window is laid out once.
+    void FormCreate();
     void Second();
     void Frame();
     void ScreenSetup();
