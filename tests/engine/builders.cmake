@@ -8,3 +8,7 @@ add_executable(builder_tests
 )
 target_link_libraries(builder_tests PRIVATE vemlo_engine GTest::gtest_main)
 gtest_discover_tests(builder_tests)
+if(VEMLO_GUI)
+  target_sources(builder_tests PRIVATE builders_pixels_test.cpp)
+  target_link_libraries(builder_tests PRIVATE vemlo_output)
+endif()
