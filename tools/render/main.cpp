@@ -13,6 +13,7 @@
 #include "engine/Axes.h"
 #include "engine/Builders.h"
 #include "engine/Modes.h"
+#include "engine/Settings.h"
 #include "engine/View.h"
 #include "formula/Parser.h"
 #include "output/QImageCanvas.h"
@@ -102,6 +103,14 @@ int main(int argc, char** argv) {
         g.Phi = phi * 3.141592653589793 / 180;
     }
     if (cl.isSet(flat)) g.Shading = false;
+    // The repairs the program's dialogs make, so that every picture is one
+    // the program could show.
+    const std::vector<double*> ranges = DomainOf(g);
+    for (std::size_t i = 0; i + 1 < ranges.size(); i += 2) vemlo::RepairRange(*ranges[i], *ranges[i + 1]);
+    vemlo::RepairWindowBox(g);
+    g.DeltaX = vemlo::RepairCurves(g.DeltaX);
+    g.DeltaY = vemlo::RepairCurves(g.DeltaY);
+    g.Step = vemlo::RepairStep(g.Step);
 
     const QStringList wh = cl.value(size).split('x');
     const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
