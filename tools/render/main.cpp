@@ -36,7 +36,7 @@ bool ReadList(GraphState& g, const QString& text, std::vector<double*> targets) 
     return true;
 }
 
-std::vector<double*> DomainOf(GraphState& g) {
+std::vector<double*> RangesOf(GraphState& g) {
     switch (g.Choice) {
         case '2':
             return {&g.MinR, &g.MaxR, &g.MinT, &g.MaxT};
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     if (cl.isSet(x)) g.XFunc = cl.value(x).toStdString();
     if (cl.isSet(y)) g.YFunc = cl.value(y).toStdString();
     if (cl.isSet(z)) g.ZFunc = cl.value(z).toStdString();
-    if (cl.isSet(domain) && !ReadList(g, cl.value(domain), DomainOf(g))) return Fail("bad --domain");
+    if (cl.isSet(domain) && !ReadList(g, cl.value(domain), RangesOf(g))) return Fail("bad --domain");
     if (cl.isSet(window) &&
         !ReadList(g, cl.value(window), {&g.WMinX, &g.WMaxX, &g.WMinY, &g.WMaxY, &g.WMinZ, &g.WMaxZ}))
         return Fail("bad --window");
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     if (cl.isSet(flat)) g.Shading = false;
     // The repairs the program's dialogs make, so that every picture is one
     // the program could show.
-    const std::vector<double*> ranges = DomainOf(g);
+    const std::vector<double*> ranges = RangesOf(g);
     for (std::size_t i = 0; i + 1 < ranges.size(); i += 2) vemlo::RepairRange(*ranges[i], *ranges[i + 1]);
     vemlo::RepairWindowBox(g);
     g.DeltaX = vemlo::RepairCurves(g.DeltaX);
