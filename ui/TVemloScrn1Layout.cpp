@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Axes.h"
@@ -50,7 +51,9 @@ void TVemloScrn1::Second() {
     }
 
     Image1->removePicture();
-    Image1->setGeometry(G.FLeft + 1, G.FHi + 1, G.FRight - G.FLeft - 2, G.FLo - G.FHi - 2);
+    // A window too small for its graphing rectangle gives an empty image, not a negative one.
+    Image1->setGeometry(G.FLeft + 1, G.FHi + 1, std::max(0, G.FRight - G.FLeft - 2),
+                        std::max(0, G.FLo - G.FHi - 2));
     QImageCanvas& c = Image1->canvas();
     c.setBrushColor(G.BColor);
     c.setPenWidth(2);
@@ -81,7 +84,7 @@ void TVemloScrn1::ScreenSetup() {
     Frame();
 
     Image1->removePicture();
-    Image1->setGeometry(G.FLeft + 1, G.FHi + 1, G.FRight - G.FLeft - 2, Image1->height());
+    Image1->setGeometry(G.FLeft + 1, G.FHi + 1, std::max(0, G.FRight - G.FLeft - 2), Image1->height());
     QImageCanvas& c = Image1->canvas();
     c.setBrushColor(G.BColor);
     c.rectangle(0, 0, Image1->width(), Image1->height());

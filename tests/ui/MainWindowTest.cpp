@@ -194,6 +194,21 @@ TEST_F(MainWindowTest, WindowAndRectangleFollowTheScreen) {
     }
 }
 
+// A screen too small for the window's parts still gives a laid-out window
+// with its axes drawn as far as they fit.
+TEST_F(MainWindowTest, TinyScreenStillLaysTheWindowOut) {
+    for (QSize screen : {QSize(20, 10), QSize(1, 1)}) {
+        SetScreenSizeOverride(screen);
+        for (char m : {'1', '2', '3', '4'}) {
+            Pick(m);
+            EXPECT_TRUE(VemloScrn1->isVisible());
+            EXPECT_GE(VemloScrn1->Image1->width(), 0);
+            EXPECT_GE(VemloScrn1->Image1->height(), 0);
+            VemloScrn1->Exit1->trigger();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ExitReturnsToTheStartMenu) {
     Pick('2');
     TheGraph().FunctionCalled = true;
