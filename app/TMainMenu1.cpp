@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "engine/Modes.h"
+#include "output/GraphPicture.h"
 #include "ui/Controls.h"
 #include "ui/Globals.h"
 #include "ui/TVemloScrn1.h"
@@ -72,6 +73,7 @@ TMainMenu1::TMainMenu1(QWidget* parent) : QWidget(parent) {
     Image1 = new QLabel(this);
     Place(Image1, "Image1", 592, 56, 128, 112);
     Image1->setScaledContents(true);
+    SetImage1Picture(StartMenuPicture());
 
     Panel1 = new TPanel(this);
     Place(Panel1, "Panel1", 560, 217, 180, 119);

@@ -106,6 +106,10 @@ void QImageCanvas::lineTo(int x, int y) {
         if (penWidth_ <= 1) {
             thinLine(clampCoord(pos_.x), clampCoord(pos_.y), x, y);
         } else {
+            if (image_.isNull()) {
+                pos_ = {x, y};
+                return;
+            }
             QPainter& p = painter();
             QPen pen(toQColor(penColor_), penWidth_, qtPenStyle(penStyle_), Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
@@ -116,7 +120,7 @@ void QImageCanvas::lineTo(int x, int y) {
 }
 
 void QImageCanvas::polygon(const PointType* pts, int n) {
-    if (n <= 0) return;
+    if (n <= 0 || image_.isNull()) return;
     QPolygon poly;
     poly.reserve(n);
     for (int i = 0; i < n; ++i) poly << QPoint(clampCoord(pts[i].x), clampCoord(pts[i].y));
@@ -157,6 +161,7 @@ void QImageCanvas::rectangle(int x1, int y1, int x2, int y2) {
 void QImageCanvas::fillRect(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
+    if (image_.isNull()) return;
     x1 = std::max(clampCoord(x1), 0);
     y1 = std::max(clampCoord(y1), 0);
     x2 = std::min(clampCoord(x2), image_.width());
@@ -167,6 +172,7 @@ void QImageCanvas::fillRect(int x1, int y1, int x2, int y2) {
 
 void QImageCanvas::textOut(int x, int y, const std::string& text) {
     const QString s = QString::fromStdString(text);
+    if (image_.isNull()) return;
     QPainter& p = painter();
     const QFont f = font(fontSize_);
     p.setFont(f);

@@ -10,13 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/Axes.h"
-#include "engine/Builders.h"
 #include "engine/Modes.h"
 #include "engine/Settings.h"
-#include "engine/View.h"
 #include "formula/Parser.h"
-#include "output/QImageCanvas.h"
+#include "output/GraphPicture.h"
 
 namespace {
 
@@ -117,25 +114,8 @@ int main(int argc, char** argv) {
     if (w < 50 || h < 50 || w > 8000 || h > 8000) return Fail("bad --size (50x50 to 8000x8000)");
     if (!cl.isSet(out)) return Fail("--out is needed");
 
-    // The graphing rectangle of a W x H image, its frame one pixel around it.
-    g.FLeft = 156;
-    g.FHi = 72;
-    g.FRight = g.FLeft + w + 2;
-    g.FLo = g.FHi + h + 2;
-    vemlo::Matrix1(g, g.Dis, g.Rho, g.Theta, g.Phi);
-    vemlo::Matrix2(g);
-
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(vemlo::toQColor(g.BColor));
-    {
-        vemlo::QImageCanvas canvas(image);
-        vemlo::NullHost host;
-        g.FunctionCalled = true;
-        g.Drawing = true;
-        vemlo::EvaluateF(g, canvas, host,
-                         cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled);
-        vemlo::Axes(g, canvas);
-    }
+    const QImage image = vemlo::DrawGraphPicture(
+        g, w, h, cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled);
     if (!image.save(cl.value(out), "PNG")) return Fail("cannot write " + cl.value(out));
     if (g.FuncError) return Fail("ERROR...Check your Functions");
     return 0;

@@ -1,0 +1,20 @@
+#pragma once
+/// Headless drawing of a whole graph into a new image, the way the Draw
+/// command draws it: viewing transform, background, surface or curve, axes.
+/// Used for the start menu's picture and by the developer render tool.
+
+#include <QImage>
+
+#include "engine/Evaluate.h"
+#include "engine/GraphState.h"
+
+namespace vemlo {
+
+/// Draws g's graph into a w x h image; the graphing rectangle of g is set so
+/// that the image fills it. FuncError tells whether a formula failed.
+QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::Compiled);
+
+/// The start menu's picture: a shaded sample surface with its labelled axes.
+QImage StartMenuPicture();
+
+}  // namespace vemlo

@@ -1,0 +1,124 @@
+// The Qt canvas: the pixel rules the engine relies on.
+
+#include <gtest/gtest.h>
+
+#include "output/QImageCanvas.h"
+
+namespace vemlo {
+namespace {
+
+constexpr Color kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000;
+
+class CanvasTest : public ::testing::Test {
+protected:
+    CanvasTest() : image(40, 30, QImage::Format_RGB32) { image.fill(Qt::white); }
+    Color At(int x, int y) { return fromQColor(QColor(image.pixel(x, y))); }
+    int Count(Color c) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += At(x, y) == c;
+        return n;
+    }
+    QImage image;
+};
+
+TEST_F(CanvasTest, ColoursKeepRedInTheLowByte) {
+    EXPECT_EQ(toQColor(kRed), QColor(255, 0, 0));
+    EXPECT_EQ(toQColor(kBlue), QColor(0, 0, 255));
+    EXPECT_EQ(fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412u);
+}
+
+TEST_F(CanvasTest, LineLeavesOutItsEndPixelAndALineToThePenSetsIt) {
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.moveTo(2, 5);
+        c.lineTo(12, 5);
+        c.moveTo(20, 20);
+        c.lineTo(20, 20);
+    }
+    EXPECT_EQ(At(2, 5), kRed);
+    EXPECT_EQ(At(11, 5), kRed);
+    EXPECT_EQ(At(12, 5), kWhite);
+    EXPECT_EQ(At(20, 20), kRed);
+    EXPECT_EQ(Count(kRed), 11);
+}
+
+TEST_F(CanvasTest, DashDotLineLeavesGapsAndClearPenDrawsNothing) {
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.setPenStyle(TPenStyle::DashDot);
+        c.moveTo(0, 1);
+        c.lineTo(39, 1);
+        c.setPenStyle(TPenStyle::Clear);
+        c.moveTo(0, 3);
+        c.lineTo(39, 3);
+        EXPECT_EQ(c.penPos(), (PointType{39, 3}));
+    }
+    const int drawn = Count(kRed);
+    EXPECT_GT(drawn, 15);
+    EXPECT_LT(drawn, 39);
+}
+
+TEST_F(CanvasTest, PolygonFillsWithTheBrushAndOutlinesWithThePen) {
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.setBrushColor(kBlue);
+        const PointType square[] = {{5, 5}, {25, 5}, {25, 20}, {5, 20}};
+        c.polygon(square, 4);
+    }
+    EXPECT_EQ(At(15, 12), kBlue);
+    EXPECT_EQ(At(5, 12), kRed);
+    EXPECT_EQ(At(15, 5), kRed);
+    EXPECT_EQ(At(30, 12), kWhite);
+}
+
+TEST_F(CanvasTest, SelfCrossingPolygonIsFilledByTheNonZeroRule) {
+    {
+        QImageCanvas c(image);
+        c.setPenStyle(TPenStyle::Clear);
+        c.setBrushColor(kBlue);
+        // A pentagram: its centre is wound twice, so it is filled.
+        const PointType star[] = {{20, 2}, {28, 27}, {7, 11}, {33, 11}, {12, 27}};
+        c.polygon(star, 5);
+    }
+    EXPECT_EQ(At(20, 15), kBlue);
+}
+
+TEST_F(CanvasTest, FarAwayAndNullTargetsDrawSafely) {
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.moveTo(-2000000000, -2000000000);
+        c.lineTo(2000000000, 2000000000);
+        const PointType huge[] = {{-2000000000, 0}, {2000000000, 0}, {0, 2000000000}};
+        c.polygon(huge, 3);
+        c.fillRect(-5, -5, 1 << 30, 3);
+    }
+    QImage null;
+    QImageCanvas n(null);
+    n.moveTo(0, 0);
+    n.lineTo(10, 10);
+    n.textOut(0, 0, "X");
+    n.fillRect(0, 0, 5, 5);
+    SUCCEED();
+}
+
+TEST_F(CanvasTest, TextSitsBelowAndRightOfItsPointOnTheBrush) {
+    {
+        QImageCanvas c(image);
+        c.setFontColor(kRed);
+        c.setBrushColor(kBlue);
+        c.textOut(10, 8, "M");
+        EXPECT_GT(c.textWidth("MM"), c.textWidth("M"));
+        EXPECT_GT(c.textHeight("M"), 0);
+    }
+    EXPECT_EQ(At(10, 8), kBlue);
+    EXPECT_EQ(At(9, 7), kWhite);
+    EXPECT_GT(Count(kRed), 0);
+}
+
+}  // namespace
+}  // namespace vemlo
