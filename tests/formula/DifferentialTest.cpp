@@ -18,7 +18,7 @@ namespace {
 // Random formulas from the whole language, with mistakes mixed in.
 class FormulaMaker {
 public:
-    explicit FormulaMaker(std::uint32_t seed) : rng_(seed) {}
+    explicit FormulaMaker(std::uint32_t start) : rng_(start) {}
 
     std::string Make() {
         std::string f = Expr(0);

@@ -41,11 +41,11 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-void Fill(vemlo::FormulaState& s, std::uint32_t seed) {
+void Fill(vemlo::FormulaState& s, std::uint32_t start) {
     double* vars[] = {&s.X, &s.Y, &s.R, &s.T, &s.U, &s.V, &s.A, &s.B, &s.C, &s.D, &s.E, &s.F};
     for (double* v : vars) {
-        seed = seed * 1103515245u + 12345u;
-        *v = Values[(seed >> 16) % ValueCount];
+        start = start * 1103515245u + 12345u;
+        *v = Values[(start >> 16) % ValueCount];
     }
 }
 
@@ -53,13 +53,13 @@ void Fill(vemlo::FormulaState& s, std::uint32_t seed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    std::uint32_t seed = 2166136261u;
-    for (std::uint8_t b : text) seed = (seed ^ b) * 16777619u;
+    std::uint32_t start = 2166136261u;
+    for (std::uint8_t b : text) start = (start ^ b) * 16777619u;
 
     for (std::uint32_t round = 0; round < 4; ++round) {
         vemlo::FormulaState a, b;
-        Fill(a, seed + round);
-        Fill(b, seed + round);
+        Fill(a, start + round);
+        Fill(b, start + round);
         const double want = vemlo::Parse(a, text);
         const double got = vemlo::Evaluate(b, text);
         Check(std::memcmp(&want, &got, sizeof want) == 0);
