@@ -5,8 +5,16 @@
 #include <vector>
 
 #include "app/TMainMenu1.h"
+#include "ui/Axes1.h"
+#include "ui/Changer1.h"
+#include "ui/Domain1.h"
+#include "ui/Eqn1Dlg.h"
+#include "ui/FuncVals.h"
+#include "ui/Globals.h"
+#include "ui/Param1.h"
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
+#include "ui/ViewDlg.h"
 
 namespace vemlo {
 
@@ -22,16 +30,14 @@ FormEntry Entry(Form*& instance) {
     return {[&instance]() -> QWidget* { return instance = new Form(); }, [&instance] { instance = nullptr; }};
 }
 
-// The order of creation is the order of this list. The remaining dialogs go
-// between the main window and the help window as they are added: TAxesDlg,
-// TEqnDlg, TChangeDlg, TColorForm2, TColorForm, TDomainDlg, TParamDlg,
-// TViewDlg, TPlaneDlg, TLineDlg, TContourDlg, TZlevelsFm, TSampleFm; then
-// TFuncList and TMovieDlg after the help window.
+// The order of creation is the order of this list. The forms still to come
+// take their places as they are added: TColorForm2 and TColorForm after
+// TChangeDlg; TPlaneDlg, TLineDlg, TContourDlg, TZlevelsFm and TSampleFm after
+// TViewDlg; TMovieDlg last.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1),
-        Entry(VemloScrn1),
-        Entry(HelpDlg),
+        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg), Entry(ChangeDlg),
+        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg),  Entry(HelpDlg), Entry(FuncList),
     };
 }
 
@@ -41,6 +47,7 @@ std::vector<QWidget*> created;
 
 void CreateForms() {
     for (const FormEntry& e : FormList()) created.push_back(e.create());
+    FuncList->SetMainWindow(VemloScrn1);
 }
 
 void DestroyForms() {

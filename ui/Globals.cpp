@@ -9,6 +9,14 @@ namespace {
 QSize screenOverride;
 }
 
+TAxesDlg* AxesDlg = nullptr;
+TEqnDlg* EqnDlg = nullptr;
+TChangeDlg* ChangeDlg = nullptr;
+TDomainDlg* DomainDlg = nullptr;
+TParamDlg* ParamDlg = nullptr;
+TViewDlg* ViewDlg = nullptr;
+TFuncList* FuncList = nullptr;
+
 GraphState& TheGraph() {
     static GraphState graph;
     return graph;

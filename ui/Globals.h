@@ -1,11 +1,20 @@
 #pragma once
-/// The program-wide graph and the screen size the window is sized from.
+/// The program-wide graph, the screen size the window is sized from, and the
+/// settings dialogs and value listing that the main window's commands open.
 
 #include <QSize>
 
 #include "engine/GraphState.h"
 
 namespace vemlo {
+
+class TAxesDlg;
+class TChangeDlg;
+class TDomainDlg;
+class TEqnDlg;
+class TFuncList;
+class TParamDlg;
+class TViewDlg;
 
 /// The one graph of the running program. Engine routines take it by reference.
 GraphState& TheGraph();
@@ -15,5 +24,15 @@ QSize ScreenSize();
 /// Makes ScreenSize return this size (tests use it for a known screen); an
 /// empty size removes the override.
 void SetScreenSizeOverride(QSize size);
+
+/// The forms created at program start (null before and after). The main
+/// window checks for null, so it also works without them.
+extern TAxesDlg* AxesDlg;
+extern TEqnDlg* EqnDlg;
+extern TChangeDlg* ChangeDlg;
+extern TDomainDlg* DomainDlg;
+extern TParamDlg* ParamDlg;
+extern TViewDlg* ViewDlg;
+extern TFuncList* FuncList;
 
 }  // namespace vemlo

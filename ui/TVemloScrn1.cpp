@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
+#include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/TImage.h"
 
@@ -54,7 +55,11 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     setObjectName(QStringLiteral("VemloScrn1"));
     CreateComponents();
     CreateMenu();
-    Host1.setListingSink([this](const std::vector<std::string>& lines) { Listing = lines; });
+    ConnectButtons();
+    Host1.setListingSink([this](const std::vector<std::string>& lines) {
+        Listing = lines;
+        if (FuncList) FuncList->SetListing(lines);
+    });
     Host1.setRepaintTarget(Image1);
     resize(757, 488);
     FormCreate();
@@ -114,11 +119,7 @@ void TVemloScrn1::CreateComponents() {
     Place(Arrow3, "Arrow3", 48, 96, 20, 20);
     Arrow4 = new TArrow(TArrow::Right, Panel3);
     Place(Arrow4, "Arrow4", 68, 80, 20, 20);
-    for (TArrow* a : {Arrow1, Arrow2, Arrow3, Arrow4}) {
-        a->setArrowColor(kRed);
-        // Turning the view redraws the graph, which this window cannot do yet.
-        a->setEnabled(false);
-    }
+    for (TArrow* a : {Arrow1, Arrow2, Arrow3, Arrow4}) a->setArrowColor(kRed);
     Panel5 = new TPanel(Panel3);
     Place(Panel5, "Panel5", 5, 9, 48, 18);
     Panel5->setText(QStringLiteral("Theta ="));
@@ -146,8 +147,6 @@ void TVemloScrn1::CreateComponents() {
         DrawButn2->setFont(f);
         SetFontHeight(DrawButn2, 20);
     }
-    // The Draw command needs the surface builders, which this window does not reach yet.
-    DrawButn2->setEnabled(false);
 
     DrawBtn = new QPushButton(QStringLiteral("Cancel Draw"), Client);
     Place(DrawBtn, "DrawBtn", 624, 314, 96, 20);

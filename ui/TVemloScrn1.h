@@ -7,6 +7,7 @@
 /// Client coordinates are those of the central widget under the menu bar.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ class QPushButton;
 
 namespace vemlo {
 
+struct FormulaLabels;
 class TArrow;
 class TImage;
 class TPanel;
@@ -161,14 +163,70 @@ public:
     void ClearScreen1Click();
     void VemloHelp1Click();
 
+    // The Draw command and the redraws (TVemloScrn1Draw.cpp).
+    void DrawBtn2Click();
+    /// Cancel Draw: toggles Drawing; the running builder notices it.
+    void DrawBtnClick();
+    void DrawAxes1Click();
+    void ChangeAxes1Click();
+    void ListFunctionValues1Click();
+    /// Composes PicMap and LMap from the graphing image as it is now.
+    void ComposePictures();
+    /// Whether a command is drawing. Meanwhile every command but Cancel Draw
+    /// is disabled, so no command ever runs inside a drawing.
+    bool Busy() const { return lockDepth_ > 0; }
+
+    // The settings dialogs (TVemloScrn1Settings.cpp).
+    void Function1Click();
+    void Parameters1Click();
+    void Domain1Click();
+    void Curves1Click();
+    void Step1Click();
+    void GraphTitle1Click();
+    /// Writes the formula labels; Label2 only when given.
+    void WriteFormulaLabels(const FormulaLabels& labels);
+
+    // The view (TVemloScrn1View.cpp).
+    void View1Click();
+    void Arrow1Click();
+    void Arrow2Click();
+    void Arrow3Click();
+    void Arrow4Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    /// Closing the window while it draws is refused; Cancel Draw ends the drawing.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class CommandLock;
     void CreateComponents();
     void CreateMenu();
+    void ConnectButtons();
+    /// Disables every enabled command of this window and every other visible
+    /// window, Cancel Draw excepted; UnlockCommands enables exactly those again.
+    void LockCommands();
+    void UnlockCommands();
+    /// The arrows' sequence once the angle is turned and its box rewritten:
+    /// new transform, cleared image, the whole graph again, pictures, axes.
+    void RedrawTurned();
     /// Shows and hides the menu items that depend on the graph mode.
     void SetModeItems();
+
+    int lockDepth_ = 0;
+    std::vector<QPointer<QObject>> locked_;
+};
+
+/// Holds the commands locked for the lifetime of a drawing command.
+class CommandLock {
+public:
+    explicit CommandLock(TVemloScrn1& w) : w_(w) { w_.LockCommands(); }
+    ~CommandLock() { w_.UnlockCommands(); }
+    CommandLock(const CommandLock&) = delete;
+    CommandLock& operator=(const CommandLock&) = delete;
+
+private:
+    TVemloScrn1& w_;
 };
 
 /// The main graph window, created at program start.

@@ -56,7 +56,7 @@ void TVemloScrn1::CreateMenu() {
     TVemloScrn1* w = this;
 
     File1 = AddMenu(bar, "File", "File1");
-    ListFunctionValues1 = AddItem(w, File1, "List Function Values", "ListFunctionValues1", nullptr);
+    ListFunctionValues1 = AddItem(w, File1, "List Function Values", "ListFunctionValues1", &TVemloScrn1::ListFunctionValues1Click);
     PreviousFunctions1 = AddItem(w, File1, "Previous Functions", "PreviousFunctions1", nullptr);
     PreviousFunctions1->setVisible(false);
     AddSeparator(File1, "N1");
@@ -74,25 +74,25 @@ void TVemloScrn1::CreateMenu() {
     CopyGraph1 = AddItem(w, Edit1, "Copy Graph", "CopyGraph1", nullptr);
     PasteGraph1 = AddItem(w, Edit1, "Paste Graph", "PasteGraph1", nullptr);
     AddSeparator(Edit1, "N3");
-    Parameters1 = AddItem(w, Edit1, "Parameters", "Parameters1", nullptr);
-    Domain1 = AddItem(w, Edit1, "Domain", "Domain1", nullptr);
-    Curves1 = AddItem(w, Edit1, "Curves", "Curves1", nullptr);
-    Step1 = AddItem(w, Edit1, "Step", "Step1", nullptr);
+    Parameters1 = AddItem(w, Edit1, "Parameters", "Parameters1", &TVemloScrn1::Parameters1Click);
+    Domain1 = AddItem(w, Edit1, "Domain", "Domain1", &TVemloScrn1::Domain1Click);
+    Curves1 = AddItem(w, Edit1, "Curves", "Curves1", &TVemloScrn1::Curves1Click);
+    Step1 = AddItem(w, Edit1, "Step", "Step1", &TVemloScrn1::Step1Click);
     Colors2 = AddItem(w, Edit1, "Colors", "Colors2", nullptr);
     Colors1 = AddItem(w, Edit1, "Surface Colors", "Colors1", nullptr);
-    GraphTitle1 = AddItem(w, Edit1, "Graph Title", "GraphTitle1", nullptr);
+    GraphTitle1 = AddItem(w, Edit1, "Graph Title", "GraphTitle1", &TVemloScrn1::GraphTitle1Click);
     AddSeparator(Edit1, "N4");
     ClearScreen1 = AddItem(w, Edit1, "Clear Screen", "ClearScreen1", &TVemloScrn1::ClearScreen1Click);
 
     Function2 = AddMenu(bar, ".Function", "Function2");
-    Function1 = AddItem(w, Function2, "Enter Function", "Function1", nullptr);
+    Function1 = AddItem(w, Function2, "Enter Function", "Function1", &TVemloScrn1::Function1Click);
 
     Axes1 = AddMenu(bar, "Axes", "Axes1");
-    ChangeAxes1 = AddItem(w, Axes1, "Change Axes", "ChangeAxes1", nullptr);
-    DrawAxes1 = AddItem(w, Axes1, "Draw Axes", "DrawAxes1", nullptr);
+    ChangeAxes1 = AddItem(w, Axes1, "Change Axes", "ChangeAxes1", &TVemloScrn1::ChangeAxes1Click);
+    DrawAxes1 = AddItem(w, Axes1, "Draw Axes", "DrawAxes1", &TVemloScrn1::DrawAxes1Click);
 
     View2 = AddMenu(bar, "View", "View2");
-    View1 = AddItem(w, View2, "Change View", "View1", nullptr);
+    View1 = AddItem(w, View2, "Change View", "View1", &TVemloScrn1::View1Click);
 
     Plane1 = AddMenu(bar, "Plane", "Plane1");
     Draw2 = AddItem(w, Plane1, "Draw", "Draw2", nullptr);

@@ -1,0 +1,144 @@
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "engine/Axes.h"
+#include "engine/Builders.h"
+#include "engine/Settings.h"
+#include "engine/View.h"
+#include "output/Pictures.h"
+#include "ui/Axes1.h"
+#include "ui/Controls.h"
+#include "ui/Eqn1Dlg.h"
+#include "ui/FuncVals.h"
+#include "ui/Globals.h"
+#include "ui/TImage.h"
+#include "ui/TVemloScrn1.h"
+
+namespace vemlo {
+
+namespace {
+
+bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
+
+}  // namespace
+
+void TVemloScrn1::ConnectButtons() {
+    connect(DrawButn2, &QPushButton::clicked, this, &TVemloScrn1::DrawBtn2Click);
+    connect(DrawBtn, &QPushButton::clicked, this, &TVemloScrn1::DrawBtnClick);
+    connect(Arrow1, &TArrow::clicked, this, &TVemloScrn1::Arrow1Click);
+    connect(Arrow2, &TArrow::clicked, this, &TVemloScrn1::Arrow2Click);
+    connect(Arrow3, &TArrow::clicked, this, &TVemloScrn1::Arrow3Click);
+    connect(Arrow4, &TArrow::clicked, this, &TVemloScrn1::Arrow4Click);
+}
+
+void TVemloScrn1::LockCommands() {
+    if (lockDepth_++ > 0) return;
+    auto lock = [this](QObject* o, bool enabled) {
+        if (!enabled) return;
+        locked_.emplace_back(o);
+    };
+    for (QAction* a : findChildren<QAction*>()) lock(a, a->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{DrawButn2, Arrow1, Arrow2, Arrow3, Arrow4})
+        lock(w, w->isEnabled());
+    // The start menu, the help and the listing must not act on the graph
+    // while it is drawn either.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) lock(w, w->isEnabled());
+    for (const QPointer<QObject>& o : locked_) {
+        if (auto* a = qobject_cast<QAction*>(o.data()))
+            a->setEnabled(false);
+        else if (auto* w = qobject_cast<QWidget*>(o.data()))
+            w->setEnabled(false);
+    }
+}
+
+void TVemloScrn1::UnlockCommands() {
+    if (--lockDepth_ > 0) return;
+    for (const QPointer<QObject>& o : locked_) {
+        if (auto* a = qobject_cast<QAction*>(o.data()))
+            a->setEnabled(true);
+        else if (auto* w = qobject_cast<QWidget*>(o.data()))
+            w->setEnabled(true);
+    }
+    locked_.clear();
+}
+
+void TVemloScrn1::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TVemloScrn1::ComposePictures() {
+    QImage picMap, lMap;
+    SaveTheGraph(TheGraph(), Image1->picture(), picMap, lMap);
+    PicMap.assign(picMap);
+    LMap.assign(lMap);
+}
+
+void TVemloScrn1::WriteFormulaLabels(const FormulaLabels& labels) {
+    Label1->setText(QString::fromStdString(labels.Label1));
+    if (labels.Label2) Label2->setText(QString::fromStdString(*labels.Label2));
+}
+
+void TVemloScrn1::DrawBtn2Click() {
+    if (Busy()) return;
+    CommandLock lock(*this);
+    GraphState& G = TheGraph();
+    G.FunctionCalled = true;
+    G.Drawing = true;
+    DrawBtn->show();
+    if (IsGraphMode(G.Choice)) {
+        Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
+        Matrix2(G);
+        if (G.FunctionCalled) EvaluateF(G, Image1->canvas(), Host1);
+    }
+    DrawBtn->hide();
+    if (IsGraphMode(G.Choice)) WriteFormulaLabels(FunctionLabels(G, false));
+    ComposePictures();
+    if (G.FuncError && EqnDlg) {
+        if (const auto labels = FixTheFunction(G, *EqnDlg)) WriteFormulaLabels(*labels);
+    }
+    QCoreApplication::processEvents();
+    Axes(G, Image1->canvas());
+}
+
+void TVemloScrn1::DrawBtnClick() {
+    GraphState& G = TheGraph();
+    G.Drawing = !G.Drawing;
+}
+
+void TVemloScrn1::DrawAxes1Click() {
+    ComposePictures();
+    QCoreApplication::processEvents();
+    Axes(TheGraph(), Image1->canvas());
+    update();
+}
+
+void TVemloScrn1::ChangeAxes1Click() {
+    if (!AxesDlg) return;
+    GraphState& G = TheGraph();
+    ChangeAxes(G, *AxesDlg);
+    if (G.AxesChanged) {
+        Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
+        Matrix2(G);
+        ScreenSetup();
+        Axes(G, Image1->canvas());
+    }
+    Axes(G, Image1->canvas());
+    QCoreApplication::processEvents();
+    update();
+}
+
+void TVemloScrn1::ListFunctionValues1Click() {
+    ComposePictures();
+    if (FuncList) FuncList->ShowListing();
+}
+
+}  // namespace vemlo
