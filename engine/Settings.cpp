@@ -63,6 +63,7 @@ std::string DegreesText(double angle, int width, int decimals) {
 }
 
 std::string ParamValueText(double value) {
+    if (std::isnan(value)) return NonFiniteText(value);
     const double mag = std::fabs(value);
     if (mag > 1e7 || (mag < 0.001 && value != 0)) return ScientificText(value);
     return FixedText(value, 8, 3).substr(0, 10);

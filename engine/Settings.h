@@ -30,7 +30,8 @@ std::string DegreesText(double angle, int width, int decimals);
 
 /// Text of a parameter value in the main window's labels (without the
 /// prefix): 3 decimals in 8 characters cut to 10, or "0.000E+00" when the
-/// magnitude is above 1e7 or below 0.001 without being 0.
+/// magnitude is above 1e7 or below 0.001 without being 0. Not-a-number
+/// shows as "NaN", the infinities as "Inf" and "-Inf".
 std::string ParamValueText(double value);
 
 /// Label prefix of parameter k (1..6): "a=" ... "e=", and "f =" for the sixth.

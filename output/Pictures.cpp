@@ -2,8 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <cmath>
-#include <cstdio>
 
 #include "output/QImageCanvas.h"
 
@@ -17,19 +15,6 @@ constexpr int kPictureFontSize = 16;
 constexpr int kImageTop = 35;
 
 }  // namespace
-
-std::string ParamValueText(double v) {
-    if (std::isnan(v)) return "NaN";
-    if (std::isinf(v)) return v > 0 ? "Inf" : "-Inf";
-    char buf[64];
-    const double m = std::fabs(v);
-    if (m > 10000000.0 || m < 0.001) {
-        std::snprintf(buf, sizeof buf, "%.3E", v);
-        return buf;
-    }
-    std::snprintf(buf, sizeof buf, "%8.3f", v);
-    return std::string(buf).substr(0, 10);
-}
 
 int TitleLeft(const GraphState& g, int W, int L, int T) { return (W - L) / 2 + L + g.LMapX / 2 - T / 2; }
 

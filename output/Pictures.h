@@ -7,13 +7,10 @@
 #include <string>
 
 #include "engine/GraphState.h"
+// The parameter values in the picture are written as in the main window's labels.
+#include "engine/Settings.h"
 
 namespace vemlo {
-
-/// The text of a nonzero parameter value in the full-graph picture: fixed
-/// point with three decimals in a field of 8, cut to 10 characters; beyond
-/// 1e7 or below 0.001 in magnitude the form "0.000E+00".
-std::string ParamValueText(double v);
 
 /// Where the title starts in LMap: centred by a width T measured at the main
 /// window's font size, over an image W wide whose left edge is L.
