@@ -36,8 +36,8 @@ FormEntry Entry(Form*& instance) {
 // TViewDlg; TMovieDlg last.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg), Entry(ChangeDlg),
-        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg),  Entry(HelpDlg), Entry(FuncList),
+        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg), Entry(EqnDlg),  Entry(ChangeDlg),
+        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg), Entry(HelpDlg), Entry(FuncList),
     };
 }
 

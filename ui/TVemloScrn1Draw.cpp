@@ -41,7 +41,15 @@ void TVemloScrn1::LockCommands() {
         if (!enabled) return;
         locked_.emplace_back(o);
     };
-    for (QAction* a : findChildren<QAction*>()) lock(a, a->isEnabled());
+    // A hidden item reports itself disabled; its own switch shows once it is shown.
+    auto ownEnabled = [](QAction* a) {
+        if (a->isVisible()) return a->isEnabled();
+        a->setVisible(true);
+        const bool enabled = a->isEnabled();
+        a->setVisible(false);
+        return enabled;
+    };
+    for (QAction* a : findChildren<QAction*>()) lock(a, ownEnabled(a));
     for (QWidget* w : std::initializer_list<QWidget*>{DrawButn2, Arrow1, Arrow2, Arrow3, Arrow4})
         lock(w, w->isEnabled());
     // The start menu, the help and the listing must not act on the graph

@@ -56,7 +56,8 @@ void TVemloScrn1::CreateMenu() {
     TVemloScrn1* w = this;
 
     File1 = AddMenu(bar, "File", "File1");
-    ListFunctionValues1 = AddItem(w, File1, "List Function Values", "ListFunctionValues1", &TVemloScrn1::ListFunctionValues1Click);
+    ListFunctionValues1 = AddItem(w, File1, "List Function Values", "ListFunctionValues1",
+                                  &TVemloScrn1::ListFunctionValues1Click);
     PreviousFunctions1 = AddItem(w, File1, "Previous Functions", "PreviousFunctions1", nullptr);
     PreviousFunctions1->setVisible(false);
     AddSeparator(File1, "N1");

@@ -23,7 +23,8 @@ void TVemloScrn1::Parameters1Click() {
     const ParamLabels labels = ChangeParameters(TheGraph(), *ParamDlg);
     QLabel* const targets[7] = {nullptr, Label3, Label4, Label5, Label6, Label7, Label8};
     for (int k = 1; k <= 6; ++k)
-        if (const auto& text = labels[static_cast<std::size_t>(k)]) targets[k]->setText(QString::fromStdString(*text));
+        if (const auto& text = labels[static_cast<std::size_t>(k)])
+            targets[k]->setText(QString::fromStdString(*text));
 }
 
 void TVemloScrn1::Domain1Click() {

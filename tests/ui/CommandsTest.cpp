@@ -66,7 +66,9 @@ SurfacePixels CountSurface(const QImage& img, const GraphState& G) {
     return s;
 }
 
-bool IsAxesColour(Color c, const GraphState& G) { return c == G.ColorAxes || c == G.ColorTick || c == G.ColorFont; }
+bool IsAxesColour(Color c, const GraphState& G) {
+    return c == G.ColorAxes || c == G.ColorTick || c == G.ColorFont;
+}
 
 // The dash-dot pattern goes on from where the last line left it, so axes
 // drawn again over themselves need not hit the same pixels: two pictures are
@@ -178,7 +180,8 @@ TEST_F(CommandsTest, CancelDrawStopsTheSurfaceAndOtherCommandsWaitForTheEnd) {
 
     struct Seen {
         bool ran = false, cancelShown = false, cancelEnabled = false;
-        bool drawOn = true, arrowOn = true, clearOn = true, startMenuOn = true, viewMenuOn = true;
+        bool drawOn = true, arrowOn = true, clearOn = true, startMenuOn = true, viewMenuOn = true,
+             stepOn = true;
     } seen;
     QMetaObject::invokeMethod(
         qApp,
@@ -191,6 +194,10 @@ TEST_F(CommandsTest, CancelDrawStopsTheSurfaceAndOtherCommandsWaitForTheEnd) {
             seen.clearOn = VemloScrn1->ClearScreen1->isEnabled();
             seen.viewMenuOn = VemloScrn1->View2->menuAction()->isEnabled();
             seen.startMenuOn = MainMenu1->isEnabled();
+            // A hidden item is off too (were it on, triggering it would open its dialog).
+            VemloScrn1->Step1->setVisible(true);
+            seen.stepOn = VemloScrn1->Step1->isEnabled();
+            VemloScrn1->Step1->setVisible(false);
             // Neither of these may run inside the drawing.
             VemloScrn1->ClearScreen1->trigger();
             VemloScrn1->Arrow4->click();
@@ -207,6 +214,7 @@ TEST_F(CommandsTest, CancelDrawStopsTheSurfaceAndOtherCommandsWaitForTheEnd) {
     EXPECT_FALSE(seen.clearOn);
     EXPECT_FALSE(seen.viewMenuOn);
     EXPECT_FALSE(seen.startMenuOn);
+    EXPECT_FALSE(seen.stepOn);
 
     const GraphState& G = TheGraph();
     EXPECT_TRUE(G.Drawing) << "the builder sets the flag back when it stops";
@@ -220,6 +228,10 @@ TEST_F(CommandsTest, CancelDrawStopsTheSurfaceAndOtherCommandsWaitForTheEnd) {
     EXPECT_TRUE(VemloScrn1->ClearScreen1->isEnabled());
     EXPECT_TRUE(VemloScrn1->View2->menuAction()->isEnabled());
     EXPECT_FALSE(VemloScrn1->Samples1->isEnabled()) << "a command not built stays off";
+    EXPECT_FALSE(VemloScrn1->Step1->isVisible());
+    VemloScrn1->Step1->setVisible(true);
+    EXPECT_TRUE(VemloScrn1->Step1->isEnabled());
+    VemloScrn1->Step1->setVisible(false);
 }
 
 TEST_F(CommandsTest, CurvesAreRoundedAndKeptWithin1To80) {

@@ -31,7 +31,8 @@ void Answer(QDialog* d, const std::map<std::string, QString>& typed, Command com
     QObject::connect(&t, &QTimer::timeout, [&] {
         if (QApplication::activeModalWidget() != d) return;
         t.stop();
-        for (const auto& [name, text] : typed) d->findChild<QLineEdit*>(QString::fromStdString(name))->setText(text);
+        for (const auto& [name, text] : typed)
+            d->findChild<QLineEdit*>(QString::fromStdString(name))->setText(text);
         d->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
     t.start(10);

@@ -28,8 +28,8 @@ protected:
         EXPECT_TRUE(a.shown());
     }
     static void Press(int arrow) {
-        QAbstractButton* const arrows[] = {nullptr, VemloScrn1->Arrow1, VemloScrn1->Arrow2, VemloScrn1->Arrow3,
-                                           VemloScrn1->Arrow4};
+        QAbstractButton* const arrows[] = {nullptr, VemloScrn1->Arrow1, VemloScrn1->Arrow2,
+                                           VemloScrn1->Arrow3, VemloScrn1->Arrow4};
         arrows[arrow]->click();
         QApplication::processEvents();
     }
@@ -47,16 +47,11 @@ struct ArrowRow {
 // The boxes show 5:1; the rules bring theta back by 2 pi and phi by pi.
 TEST_F(ViewTest, ArrowsTurnBy10DegreesAndWrapByTheirRules) {
     const ArrowRow rows[] = {
-        {"", true, {1}, " 20.0", 20},
-        {"", true, {4}, " 40.0", 40},
-        {"", false, {2}, " 30.0", 30},
-        {"", false, {3}, " 50.0", 50},
-        {"", true, {1, 1, 1}, "  0.0", 0},
-        {"", true, {1, 1, 1, 1}, "350.0", 350},
-        {"345", true, {4}, " -5.0", -5},
-        {"355", true, {4}, "  5.0", 5},
-        {"5", false, {2}, "175.0", 175},
-        {"175", false, {3}, "  5.0", 5},
+        {"", true, {1}, " 20.0", 20},      {"", true, {4}, " 40.0", 40},
+        {"", false, {2}, " 30.0", 30},     {"", false, {3}, " 50.0", 50},
+        {"", true, {1, 1, 1}, "  0.0", 0}, {"", true, {1, 1, 1, 1}, "350.0", 350},
+        {"345", true, {4}, " -5.0", -5},   {"355", true, {4}, "  5.0", 5},
+        {"5", false, {2}, "175.0", 175},   {"175", false, {3}, "  5.0", 5},
     };
     for (const ArrowRow& r : rows) {
         SCOPED_TRACE(std::string(r.view) + (r.isTheta ? " theta" : " phi"));
@@ -181,7 +176,8 @@ TEST_F(ViewTest, ParametersShowInTheLabelsAndReachTheFormulas) {
     Pick('1');
     VemloScrn1->Label5->setText("untouched");
     {
-        ModalAnswer a(ParamDlg, {{"Edit1", "2"}, {"Edit2", "0.0001"}, {"Edit4", "123456789"}, {"Edit6", "3"}});
+        ModalAnswer a(ParamDlg,
+                      {{"Edit1", "2"}, {"Edit2", "0.0001"}, {"Edit4", "123456789"}, {"Edit6", "3"}});
         VemloScrn1->Parameters1->trigger();
         ASSERT_TRUE(a.shown());
     }
