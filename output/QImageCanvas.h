@@ -38,7 +38,11 @@ public:
     TPenStyle penStyle() const override { return penStyle_; }
     PointType penPos() const override { return pos_; }
 
-    void moveTo(int x, int y) override { pos_ = {x, y}; }
+    /// Also restarts the dash pattern, so a line drawn again covers the same pixels.
+    void moveTo(int x, int y) override {
+        pos_ = {x, y};
+        dashPhase_ = 0;
+    }
     void lineTo(int x, int y) override;
     void polygon(const PointType* pts, int n) override;
     void rectangle(int x1, int y1, int x2, int y2) override;

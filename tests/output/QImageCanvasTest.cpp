@@ -61,6 +61,22 @@ TEST_F(CanvasTest, DashDotLineLeavesGapsAndClearPenDrawsNothing) {
     EXPECT_LT(drawn, 39);
 }
 
+TEST_F(CanvasTest, DashDotLineDrawnAgainCoversTheSamePixels) {
+    auto draw = [](QImage& img) {
+        QImageCanvas c(img);
+        c.setPenColor(kRed);
+        c.setPenStyle(TPenStyle::DashDot);
+        c.moveTo(0, 1);
+        c.lineTo(17, 1);
+        c.moveTo(0, 2);
+        c.lineTo(39, 2);
+    };
+    draw(image);
+    const QImage once = image;
+    draw(image);
+    EXPECT_EQ(image, once);
+}
+
 TEST_F(CanvasTest, PolygonFillsWithTheBrushAndOutlinesWithThePen) {
     {
         QImageCanvas c(image);
