@@ -103,13 +103,11 @@ void TVemloScrn1::CreateMenu() {
     Draw3 = AddItem(w, Line1, "Draw", "Draw3", nullptr);
     Edit3 = AddItem(w, Line1, "Edit", "Edit3", nullptr);
 
-    // Opening the Box menu draws the box (Box1Click) once the box can be drawn;
-    // the check mark itself is the switch and toggles on its own.
+    // The check mark of Draw Box is the box's switch. The box cannot be drawn
+    // yet, so the switch stays off and unchecked rather than promise a box.
     Box1 = AddMenu(bar, "Box", "Box1");
-    DrawBox1 = new QAction(QStringLiteral("Draw Box"), Box1);
-    DrawBox1->setObjectName(QStringLiteral("DrawBox1"));
+    DrawBox1 = AddItem(w, Box1, "Draw Box", "DrawBox1", nullptr);
     DrawBox1->setCheckable(true);
-    Box1->addAction(DrawBox1);
 
     Contours1 = AddMenu(bar, "Contours", "Contours1");
     Draw4 = AddItem(w, Contours1, "Draw", "Draw4", nullptr);
