@@ -214,6 +214,53 @@ TEST(Differential, RepeatedSubexpressionsAndConstants) {
     }
 }
 
+// One state evaluated step after step, as a drawing does: whatever the
+// compiled formulas remember from earlier steps must never leak into a later
+// one. Each step sets some names, then evaluates text on the same state.
+TEST(Differential, RememberedResultsNeverGoStale) {
+    const double nan1 = Bits(0x7FF8000000000123ULL), nan2 = Bits(0x7FF8000000000456ULL);
+    struct Step {
+        std::string text;
+        std::vector<std::pair<double FormulaState::*, double>> set;
+    };
+    const auto X = &FormulaState::X, Y = &FormulaState::Y, A = &FormulaState::A, F = &FormulaState::F;
+    const std::vector<Step> steps = {
+        {"A*X^2", {{X, 2}, {A, 1}}},
+        {"A*X^2", {{A, 3}}},          // a parameter changed, same point
+        {"A*X^2", {{Y, 7}, {F, 9}}},  // names the formula does not read
+        {"A*X^2", {{A, 1}}},          // back to the first inputs
+        {"SQRT(X)", {{X, -0.0}}},
+        {"SQRT(X)", {{X, 0.0}}},
+        {"SQRT(X)", {{X, -0.0}}},
+        {"ABS(X)+Y", {{X, nan1}, {Y, 0}}},
+        {"ABS(X)+Y", {{X, nan2}}},
+        {"ABS(X)+Y", {{X, -nan1}}},
+        {"1/X", {{X, 0}}},
+        {"1/X", {{X, 4}}},
+        {"1/X", {{X, -0.0}}},
+        {"X^Y", {{X, -2}, {Y, 3}}},
+        {"X^Y", {{Y, 0.5}}},
+        {"X^Y", {{Y, 3}}},
+        {"CUT(X)*Y", {{X, -1}, {Y, 2}}},
+        {"CUT(X)*Y", {{X, 1}}},
+        {"CUT(X)*Y", {{X, -1}}},
+        {"X+Y+A+F+EXP(X)", {{X, 1}, {Y, 1}, {A, 1}, {F, 1}}},  // too many names to key a result
+        {"X+Y+A+F+EXP(X)", {{F, 2}}},
+        {"X+1", {{X, 5}}},
+        {"X+2", {}},  // another text at the same point
+        {"X+1", {}},
+    };
+    FormulaState s;
+    for (const Step& step : steps) {
+        for (const auto& [name, value] : step.set) s.*name = value;
+        const Outcome want = Observe(Parse, s, step.text);
+        const Outcome got = Observe(Evaluate, s, step.text);
+        EXPECT_TRUE(SameOutcome(want, got))
+            << "'" << step.text << "' X=" << s.X << " Y=" << s.Y << " A=" << s.A
+            << "\n  Parse:    " << Show(want) << "\n  Evaluate: " << Show(got);
+    }
+}
+
 TEST(Differential, SharedAndFoldedWork) {
     // x^2 appears twice and is computed once; 2^3 is folded into a constant.
     EXPECT_EQ(CompiledFormula("x^2+x^2").Commands().size(), 3u);

@@ -158,6 +158,51 @@ TEST_F(ParseTest, FunctionValues) {
     });
 }
 
+// Each bound of the function and power rules, on both sides: which ends are
+// allowed matters where a drawing meets the edge of a domain.
+TEST_F(ParseTest, DomainBoundsOnBothSides) {
+    Check({
+        {"EXP(88)", std::exp(88.0), Ok},
+        {"EXP(88.000001)", 0, Domain},
+        {"EXP(-88)", std::exp(-88.0), Ok},
+        {"EXP(-88.000001)", 0, Ok},
+        {"SINH(88)", std::sinh(88.0), Ok},
+        {"SINH(-88.000001)", 0, Domain},
+        {"COSH(-88)", std::cosh(88.0), Ok},
+        {"COSH(88.000001)", 0, Domain},
+        {"SQR(1E18)", 1e36, Ok},
+        {"SQR(-1E18)", 1e36, Ok},
+        {"SQR(-1.0000001E18)", 0, Domain},
+        {"TRUNC(1E9)", 1e9, Ok},
+        {"TRUNC(-1E9)", -1e9, Ok},
+        {"TRUNC(1000000000.5)", 0, Domain},
+        {"ROUND(1E9)", 1e9, Ok},
+        {"ROUND(-1000000000.5)", 0, Domain},
+        {"INT(-1E300)", -1e300, Ok},
+        {"LN(1E-300)", std::log(1e-300), Ok},
+        {"LN(-0)", 0, Domain},
+        {"LOG(0)", 0, Domain},
+        {"SQRT(0)", 0, Ok},
+        {"ASIN(-1)", -Pi / 2, Ok},
+        {"ASIN(-1.0000000001)", -Pi / 2, Ok},
+        {"ASIN(-1.000000002)", 0, Domain},
+        {"ACOS(-1.0000000001)", Pi, Ok},
+        {"ACOS(1.0000000001)", 0, Ok},
+        {"ACOS(1.000000002)", 0, Domain},
+        {"ATAN(1E999)", Pi / 2, Ok},
+        {"CUT(0)", 1, Ok},
+        {"CUT(1E999-1E999)", 0, Domain},
+        {"2^126", std::ldexp(1.0, 126), Ok},
+        {"2^127", 0, Domain},   // 127 ln 2 is just over 88
+        {"1E-9^2", 1e-18, Ok},  // the smallest base that is not 0
+        {"0.000000000999^2", 0, Ok},
+        {"(-1E-9)^2", 1e-18, Ok},
+        {"(-1E-9)^0.5", 0, Domain},
+        {"(-2)^2.0000000001", 4, Ok},
+        {"(-2)^2.000000002", 0, Domain},
+    });
+}
+
 TEST_F(ParseTest, NegativeBaseNearMinusOneWithHugeExponentIsQuick) {
     // Neither overflows early: a literal loop would run two thousand million times.
     const double v = Parse(s, "(-1.0000001)^2147483647");
