@@ -127,7 +127,7 @@ void TMainMenu1::btnChoice5Click() {
 
 void TMainMenu1::Chosen() {
     GraphState& G = TheGraph();
-    if (G.Choice < '1' || G.Choice > '4' || !VemloScrn1) return;
+    if (!IsGraphMode(G.Choice) || !VemloScrn1) return;
     const QSize screen = ScreenSize();
     const WindowSize size = ApplyModeDefaults(G, screen.width(), screen.height());
     VemloScrn1->NewGraphWidgets();

@@ -1,7 +1,6 @@
 #include "ui/TVemloScrn1.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -153,13 +152,9 @@ void TVemloScrn1::CreateComponents() {
     SetTextColor(DrawBtn, kBlue);
 }
 
-int TVemloScrn1::CanvasTextWidth(const std::string& text) const {
-    return QFontMetrics(QImageCanvas::font(CanvasFontSize)).horizontalAdvance(QString::fromStdString(text));
-}
-
 void TVemloScrn1::NewGraphWidgets() {
     Panel2->clear();
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) l->clear();
+    ClearLabels();
     Edit4->setText(QStringLiteral("30"));
     Edit5->setText(QStringLiteral("40"));
     CanvasFontSize = TheGraph().FontSize;

@@ -134,10 +134,8 @@ public:
     QRect PRect;
     QRect SourceRect;
     QRect DestRect;
-    /// Font size of the window's own canvas (texts measured on the window).
+    /// Font size of the window's own canvas.
     int CanvasFontSize = 0;
-    /// Width of a text on the window's own canvas.
-    int CanvasTextWidth(const std::string& text) const;
 
     /// The engine's GUI services for drawings started from this window.
     QtHost Host1;

@@ -20,12 +20,6 @@
 
 namespace vemlo {
 
-namespace {
-
-bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
-
-}  // namespace
-
 void TVemloScrn1::ConnectButtons() {
     connect(DrawButn2, &QPushButton::clicked, this, &TVemloScrn1::DrawBtn2Click);
     connect(DrawBtn, &QPushButton::clicked, this, &TVemloScrn1::DrawBtnClick);

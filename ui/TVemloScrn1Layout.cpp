@@ -33,8 +33,6 @@ const char* ModeCaption(char choice) {
     }
 }
 
-bool IsMode(char choice) { return choice >= '1' && choice <= '4'; }
-
 }  // namespace
 
 void TVemloScrn1::Second() {
@@ -116,7 +114,7 @@ void TVemloScrn1::FormShow() {
     GraphState& G = TheGraph();
     Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
     Matrix2(G);
-    if (!IsMode(G.Choice)) return;
+    if (!IsGraphMode(G.Choice)) return;
     Second();
     setWindowTitle(QString::fromLatin1(ModeCaption(G.Choice)));
     ClearLabels();

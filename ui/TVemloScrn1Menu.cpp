@@ -132,7 +132,7 @@ void TVemloScrn1::SetModeItems() {
         {Movie1->menuAction(), {true, true, false, true}},
     };
     const char choice = TheGraph().Choice;
-    if (choice < '1' || choice > '4') return;
+    if (!IsGraphMode(choice)) return;
     for (const ModeRow& r : rows) r.item->setVisible(r.shown[choice - '1']);
 }
 

@@ -15,7 +15,7 @@ void TVemloScrn1::Function1Click() {
     if (!EqnDlg) return;
     GraphState& G = TheGraph();
     ChangeFunc(G, *EqnDlg);
-    if (G.Choice >= '1' && G.Choice <= '4') WriteFormulaLabels(FunctionLabels(G, false));
+    if (IsGraphMode(G.Choice)) WriteFormulaLabels(FunctionLabels(G, false));
 }
 
 void TVemloScrn1::Parameters1Click() {
