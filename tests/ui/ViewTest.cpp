@@ -64,6 +64,28 @@ TEST_F(ViewTest, ArrowsTurnBy10DegreesAndWrapByTheirRules) {
     }
 }
 
+// The compass boxes only show the angles: what is typed into them is never
+// read, and the next arrow rewrites them from the angles.
+TEST_F(ViewTest, TypingIntoTheCompassBoxesChangesNothing) {
+    Pick('1');
+    const GraphState& G = TheGraph();
+    const double theta = G.Theta, phi = G.Phi;
+    for (QLineEdit* box : {VemloScrn1->Edit4, VemloScrn1->Edit5}) {
+        box->setFocus();
+        box->setText(QStringLiteral("90"));
+        emit box->textEdited(box->text());
+        emit box->returnPressed();
+        emit box->editingFinished();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(G.Theta, theta);
+    EXPECT_EQ(G.Phi, phi);
+    Press(4);
+    Press(3);
+    EXPECT_EQ(Theta(), QStringLiteral(" 40.0"));
+    EXPECT_EQ(Phi(), QStringLiteral(" 50.0"));
+}
+
 // Each arrow draws the whole graph again from an empty image.
 TEST_F(ViewTest, ArrowRedrawsTheWholeGraph) {
     Pick('1');
