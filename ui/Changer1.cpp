@@ -42,6 +42,8 @@ TChangeDlg::TChangeDlg(QWidget* parent) : QDialog(parent) {
     SetCaption(Label4, "Y-Curves");
     OKBtn->setText("OK");
     CancelBtn->setText("Cancel");
+    NoDefaultButton(OKBtn, CancelBtn);
+    NoEscapeKey(this);
     setObjectName("ChangeDlg");
 }
 

@@ -31,6 +31,7 @@ TDomainDlg::TDomainDlg(QWidget* parent) : QDialog(parent) {
     OKBtn->setText("OK");
     OKBtn->setDefault(true);
     CancelBtn->setText("Cancel");
+    NoEscapeKey(this);
     setObjectName("DomainDlg");
     setWindowTitle(" Domain");
 }

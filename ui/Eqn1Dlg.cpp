@@ -32,6 +32,7 @@ TEqnDlg::TEqnDlg(QWidget* parent) : QDialog(parent) {
     OKBtn->setText("OK");
     OKBtn->setDefault(true);
     CancelBtn->setText("Cancel");
+    NoEscapeKey(this);
     setObjectName("EqnDlg");
 }
 

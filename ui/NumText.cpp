@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 
 #include "engine/Settings.h"
 
@@ -12,6 +14,21 @@ namespace vemlo::dlg {
 namespace {
 
 QColor ToQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Swallows Escape before the dialog would reject itself on it.
+class EscapeFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -70,6 +87,15 @@ void SetUpDialog(QDialog* d, int clientWidth, int clientHeight, int fontHeight) 
 void SetDialogWidth(QDialog* d, int width) { d->setFixedSize(width, d->height()); }
 
 void SetDialogHeight(QDialog* d, int height) { d->setFixedSize(d->width(), height); }
+
+void NoEscapeKey(QDialog* d) { d->installEventFilter(new EscapeFilter(d)); }
+
+void NoDefaultButton(QPushButton* ok, QPushButton* cancel) {
+    for (QPushButton* b : {ok, cancel}) {
+        b->setDefault(false);
+        b->setAutoDefault(false);
+    }
+}
 
 void SetCaption(QLabel* label, const QString& caption) {
     label->setTextFormat(Qt::PlainText);

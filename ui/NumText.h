@@ -11,6 +11,7 @@
 
 class QDialog;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace vemlo::dlg {
@@ -72,6 +73,13 @@ void SetUpDialog(QDialog* d, int clientWidth, int clientHeight, int fontHeight =
 /// Changes the fixed client width or height of a dialog, keeping the other.
 void SetDialogWidth(QDialog* d, int width);
 void SetDialogHeight(QDialog* d, int height);
+
+/// For a form whose Cancel button is a plain button: Escape does not close
+/// it, only a click on a button does.
+void NoEscapeKey(QDialog* d);
+/// For a form whose OK button is a plain button: Enter presses no button.
+/// (A dialog otherwise makes its first button the default when shown.)
+void NoDefaultButton(QPushButton* ok, QPushButton* cancel);
 
 /// Sets a label's caption; like an auto-sized label, it widens (never
 /// narrows) to show the whole caption.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "tests/ui/dialogs_drive.h"
@@ -124,6 +125,26 @@ TEST_F(ChangeDialog, EachUseLaysTheSharedFormOutAfresh) {
                         EXPECT_EQ(LabelOf(d, "Label3")->text(), "X-Curves ");
                     }});
     ChangeCurves(g, dlg);
+}
+
+TEST_F(ChangeDialog, NeitherEnterNorEscapeClosesIt) {
+    // Its OK button is not a default button and its Cancel button not a cancel
+    // button: only a click closes it, so a key never confirms a half-typed entry.
+    const std::vector<std::function<bool()>> uses = {[&] { return ChangeCurves(g, dlg); },
+                                                     [&] { return ChangeStep(g, dlg); },
+                                                     [&] { return ChangeTitle(g, dlg); }};
+    for (std::size_t i = 0; i < uses.size(); ++i) {
+        g.Title = "old";
+        WhenShown(dlg, {{}, false, [i](QDialog& d) {
+                            BoxOf(d, "Edit1")->setText("7");
+                            EXPECT_TRUE(StaysUpAfterKey(d, Qt::Key_Return)) << i;
+                            EXPECT_TRUE(StaysUpAfterKey(d, Qt::Key_Escape)) << i;
+                        }});
+        EXPECT_FALSE(uses[i]()) << i;
+    }
+    EXPECT_EQ(g.DeltaX, 15);
+    EXPECT_EQ(g.Step, 0.1);
+    EXPECT_EQ(g.Title, "old");
 }
 
 }  // namespace

@@ -102,5 +102,19 @@ TEST(DomainDialog, OkReadsFormulasKeepsBadBoxesAndRepairsReversedRanges) {
     EXPECT_EQ(g.MaxT, 5);
 }
 
+TEST(DomainDialog, EnterConfirmsButEscapeDoesNotCancel) {
+    GraphState g;
+    g.Choice = '1';
+    g.MinX = -3;
+    TDomainDlg dlg;
+    WhenShown(dlg, {{}, false, [](QDialog& d) {
+                        BoxOf(d, "Edit1")->setText("-2");
+                        EXPECT_TRUE(StaysUpAfterKey(d, Qt::Key_Escape));
+                        EXPECT_FALSE(StaysUpAfterKey(d, Qt::Key_Return));
+                    }});
+    EXPECT_TRUE(ChangeDomain(g, dlg));
+    EXPECT_EQ(g.MinX, -2);
+}
+
 }  // namespace
 }  // namespace vemlo

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +37,8 @@ inline QWidget* WidgetOf(QDialog& d, const char* name) {
 }
 
 /// What a test does while the dialog is up: look, then type. Boxes not named
-/// in `typed` keep what the routine filled in.
+/// in `typed` keep what the routine filled in. A look that closes the dialog
+/// (by a key) ends the session there.
 struct Session {
     std::map<std::string, QString> typed;
     bool ok = true;
@@ -49,6 +51,7 @@ inline void WhenShown(QDialog& d, Session s) {
     QTimer::singleShot(0, &d, [&d, s]() {
         EXPECT_TRUE(d.isVisible());
         if (s.look) s.look(d);
+        if (!d.isVisible()) return;  // the look closed it already
         for (const auto& [name, text] : s.typed) BoxOf(d, name.c_str())->setText(text);
         d.findChild<QPushButton*>(s.ok ? "OKBtn" : "CancelBtn")->click();
     });
@@ -59,6 +62,17 @@ inline void ExpectFocusedAndSelected(QDialog& d, const char* box) {
     QLineEdit* e = BoxOf(d, box);
     EXPECT_EQ(d.focusWidget(), e) << box;
     EXPECT_EQ(e->selectedText(), e->text()) << box;
+}
+
+/// Presses and releases a key in the dialog's focused control, as typing it
+/// would; returns whether the dialog is still up afterwards.
+inline bool StaysUpAfterKey(QDialog& d, Qt::Key key) {
+    QWidget* target = d.focusWidget() ? d.focusWidget() : &d;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    return d.isVisible();
 }
 
 }  // namespace vemlo::testing

@@ -127,5 +127,20 @@ TEST(EqnDialog, TheErrorPromptStaysUntilChangeFuncAndModeOneNeverShowsX) {
     EXPECT_EQ(dlg.Label1->text(), "Enter your Function of x and y");
 }
 
+TEST(EqnDialog, EnterConfirmsButEscapeDoesNotCancel) {
+    // OK is the default button; Cancel is a plain button that only a click presses.
+    GraphState g;
+    g.Choice = '1';
+    g.SFunc = "x";
+    TEqnDlg dlg;
+    WhenShown(dlg, {{}, false, [](QDialog& d) {
+                        BoxOf(d, "Edit1")->setText("y");
+                        EXPECT_TRUE(StaysUpAfterKey(d, Qt::Key_Escape));
+                        EXPECT_FALSE(StaysUpAfterKey(d, Qt::Key_Return));
+                    }});
+    EXPECT_TRUE(ChangeFunc(g, dlg));
+    EXPECT_EQ(g.SFunc, "y");
+}
+
 }  // namespace
 }  // namespace vemlo

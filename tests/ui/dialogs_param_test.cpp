@@ -68,5 +68,22 @@ TEST(ParamDialog, CancelKeepsParButStillCopiesThemToAToF) {
     EXPECT_EQ(g.F, 6);
 }
 
+TEST(ParamDialog, EscapeCancelsAndEnterConfirms) {
+    GraphState g;
+    g.Par = {0, 1, 0, 0, 0, 0, 0};
+    TParamDlg dlg;
+    WhenShown(dlg, {{}, false, [](QDialog& d) {
+                        BoxOf(d, "Edit1")->setText("5");
+                        EXPECT_FALSE(StaysUpAfterKey(d, Qt::Key_Escape));
+                    }});
+    EXPECT_FALSE(ChangeParameters(g, dlg)[1].has_value());
+    EXPECT_EQ(g.Par[1], 1);
+    WhenShown(dlg, {{}, false, [](QDialog& d) {
+                        BoxOf(d, "Edit1")->setText("5");
+                        EXPECT_FALSE(StaysUpAfterKey(d, Qt::Key_Return));
+                    }});
+    EXPECT_EQ(ChangeParameters(g, dlg)[1], "a=   5.000");
+}
+
 }  // namespace
 }  // namespace vemlo
