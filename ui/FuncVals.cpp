@@ -12,35 +12,16 @@
 #include <QSaveFile>
 
 #include "output/Printing.h"
-#include "output/QImageCanvas.h"
 #include "ui/Globals.h"
+#include "ui/NumText.h"
 
 namespace vemlo {
 
 namespace {
 
 constexpr Color SkyBlue = 0xF0CAA6;
-constexpr Color Cream = 0xF0FBFF;
-constexpr Color Blue = 0xFF0000;
 constexpr Color Black = 0x000000;
-
-template <class W>
-W* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    W* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(left, top, width, height);
-    return w;
-}
-
-void Paint(QWidget* w, Color background, Color text) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, toQColor(background));
-    pal.setColor(QPalette::Base, toQColor(background));
-    pal.setColor(QPalette::WindowText, toQColor(text));
-    pal.setColor(QPalette::Text, toQColor(text));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
+constexpr Color White = 0xFFFFFF;
 
 std::optional<QString> AskSaveName(QWidget* parent, const QString& proposed) {
     QFileDialog dlg(parent);
@@ -56,6 +37,7 @@ std::optional<QString> AskSaveName(QWidget* parent, const QString& proposed) {
 TFuncList::TFuncList(QWidget* parent) : TFuncList(TheGraph(), parent) {}
 
 TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+    using dlg::Make;
     setObjectName(QStringLiteral("FuncList"));
     Bevel1 = Make<QFrame>(this, "Bevel1", 10, 8, 299, 64);
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -85,12 +67,13 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
         box.exec();
     };
 
-    QFont f = font();
-    f.setPixelSize(14);
-    setFont(f);
-    Paint(this, SkyBlue, Black);
-    Paint(Label1, Cream, Blue);
-    Paint(Values, 0xFFFFFF, Black);
+    dlg::SetFontHeight(this, 14);
+    dlg::SetBackground(this, SkyBlue);
+    dlg::SetTextColor(this, Black);
+    dlg::SetBackground(Label1, dlg::Cream);
+    dlg::SetTextColor(Label1, dlg::Blue);
+    dlg::SetBackground(Values, White);
+    dlg::SetTextColor(Values, Black);
     setContentsMargins(2, 2, 2, 2);
     resize(334, 487);
     setWindowTitle(QStringLiteral("Function Values"));

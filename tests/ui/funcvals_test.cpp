@@ -63,6 +63,10 @@ TEST_F(FuncList, DesignContentAndCaption) {
     EXPECT_EQ(w.Lines(), (std::vector<std::string>{"Values", "", "", "", ""}));
     EXPECT_EQ(w.windowTitle(), "Function Values");
     EXPECT_EQ(w.NFileName, "NoTitle");
+    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0xA6, 0xCA, 0xF0));          // sky blue
+    EXPECT_EQ(w.Label1->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));  // cream
+    EXPECT_EQ(w.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+    EXPECT_EQ(w.font().pixelSize(), 14);
 }
 
 TEST_F(FuncList, HeadingFollowsTheMode) {
