@@ -113,7 +113,11 @@ void QImageCanvas::lineTo(int x, int y) {
             QPainter& p = painter();
             QPen pen(toQColor(penColor_), penWidth_, qtPenStyle(penStyle_), Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
-            p.drawLine(pos_.x, pos_.y, x, y);
+            // A wide line of no length paints nothing in Qt; the pen's dot must still show.
+            if (pos_.x == x && pos_.y == y)
+                p.drawPoint(x, y);
+            else
+                p.drawLine(pos_.x, pos_.y, x, y);
         }
     }
     pos_ = {x, y};

@@ -44,6 +44,24 @@ TEST_F(CanvasTest, LineLeavesOutItsEndPixelAndALineToThePenSetsIt) {
     EXPECT_EQ(Count(kRed), 11);
 }
 
+// Axes leave the pen 2 wide, so the first point of a space curve is a line
+// to the pen's own position drawn with that pen: it must still show.
+TEST_F(CanvasTest, WidePenLineToThePenSetsItsPixel) {
+    for (int width : {2, 3}) {
+        SCOPED_TRACE(width);
+        image.fill(Qt::white);
+        {
+            QImageCanvas c(image);
+            c.setPenColor(kRed);
+            c.setPenWidth(width);
+            c.moveTo(20, 15);
+            c.lineTo(20, 15);
+        }
+        EXPECT_EQ(At(20, 15), kRed);
+        EXPECT_LE(Count(kRed), width * width);
+    }
+}
+
 TEST_F(CanvasTest, DashDotLineLeavesGapsAndClearPenDrawsNothing) {
     {
         QImageCanvas c(image);
