@@ -69,8 +69,18 @@ QPainter& QImageCanvas::painter() {
 }
 
 void QImageCanvas::plot(int x, int y, QRgb rgb) {
-    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = rgb;
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    switch (image_.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = rgb;
+            break;
+        default:
+            // Other layouts (24-bit pictures, byte-ordered RGBA) are not rows of QRgb words.
+            image_.setPixelColor(x, y, QColor::fromRgb(rgb));
+            break;
+    }
 }
 
 // Bresenham from (x0, y0) towards (x1, y1), the end pixel excluded; a line to

@@ -140,6 +140,27 @@ TEST_F(CanvasTest, FarAwayAndNullTargetsDrawSafely) {
     SUCCEED();
 }
 
+// Pixels written one by one must respect the image's own layout: a 24-bit
+// image (a picture opened from a file, say) is not a row of 32-bit words.
+TEST(CanvasFormats, LinesLandOnImagesOfAnyPixelFormat) {
+    for (QImage::Format f : {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_ARGB32,
+                             QImage::Format_RGBA8888, QImage::Format_RGB16}) {
+        SCOPED_TRACE(static_cast<int>(f));
+        QImage img(9, 3, f);
+        img.fill(Qt::white);
+        {
+            QImageCanvas c(img);
+            c.setPenColor(kRed);
+            c.moveTo(0, 2);
+            c.lineTo(9, 2);
+        }
+        for (int x = 0; x < 9; ++x) {
+            EXPECT_EQ(img.pixelColor(x, 2).rgb(), QColor(255, 0, 0).rgb()) << x;
+            EXPECT_EQ(img.pixelColor(x, 1).rgb(), QColor(255, 255, 255).rgb()) << x;
+        }
+    }
+}
+
 TEST_F(CanvasTest, TextSitsBelowAndRightOfItsPointOnTheBrush) {
     {
         QImageCanvas c(image);
