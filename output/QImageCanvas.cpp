@@ -33,11 +33,45 @@ Qt::PenStyle qtPenStyle(TPenStyle s) {
     return Qt::SolidLine;
 }
 
-// Coordinates far outside the image are clamped so that line and polygon
-// arithmetic stays in range; what is drawn inside the image is unchanged
-// for every point within this margin.
+// Thin lines reaching beyond this margin are cut to it along their own
+// direction, so that walking them pixel by pixel stays short.
 constexpr int kLimit = 1 << 20;
 int clampCoord(int v) { return v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v); }
+
+// Polygons and wide lines go to Qt, which cuts them exactly; coordinates are
+// only kept clear of the int limits. Every pixel position the engine projects
+// lies inside this bound.
+constexpr int kQtLimit = 1 << 30;
+int clampForQt(int v) { return v < -kQtLimit ? -kQtLimit : (v > kQtLimit ? kQtLimit : v); }
+
+// Cuts the segment to the square |x|, |y| <= kLimit (Liang-Barsky); false when
+// nothing of it lies inside.
+bool clipToLimit(long long& x0, long long& y0, long long& x1, long long& y1) {
+    const double dx = static_cast<double>(x1 - x0), dy = static_cast<double>(y1 - y0);
+    double t0 = 0, t1 = 1;
+    auto edge = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double r = q / p;
+        if (p < 0) {
+            if (r > t1) return false;
+            if (r > t0) t0 = r;
+        } else {
+            if (r < t0) return false;
+            if (r < t1) t1 = r;
+        }
+        return true;
+    };
+    const double lim = kLimit;
+    if (!edge(-dx, static_cast<double>(x0) + lim) || !edge(dx, lim - static_cast<double>(x0)) ||
+        !edge(-dy, static_cast<double>(y0) + lim) || !edge(dy, lim - static_cast<double>(y0)))
+        return false;
+    const double sx = static_cast<double>(x0), sy = static_cast<double>(y0);
+    x1 = std::llround(sx + t1 * dx);
+    y1 = std::llround(sy + t1 * dy);
+    x0 = std::llround(sx + t0 * dx);
+    y0 = std::llround(sy + t0 * dy);
+    return true;
+}
 
 }  // namespace
 
@@ -92,29 +126,35 @@ void QImageCanvas::thinLine(int x0, int y0, int x1, int y1) {
         plot(x0, y0, rgb);
         return;
     }
-    const long long dx = std::llabs(static_cast<long long>(x1) - x0);
-    const long long dy = -std::llabs(static_cast<long long>(y1) - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    long long ax = x0, ay = y0, bx = x1, by = y1;
+    if (clampCoord(x0) != x0 || clampCoord(y0) != y0 || clampCoord(x1) != x1 || clampCoord(y1) != y1) {
+        if (!clipToLimit(ax, ay, bx, by)) return;
+    }
+    const long long dx = std::llabs(bx - ax);
+    const long long dy = -std::llabs(by - ay);
+    const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
     long long err = dx + dy;
-    long long x = x0, y = y0;
+    long long x = ax, y = ay;
     const bool dashed = penStyle_ == TPenStyle::DashDot;
-    while (x != x1 || y != y1) {
-        if (!dashed || kDashDot[dashPhase_])
-            plot(static_cast<int>(x), static_cast<int>(y), rgb);
+    while (x != bx || y != by) {
+        if (!dashed || kDashDot[dashPhase_]) plot(static_cast<int>(x), static_cast<int>(y), rgb);
         if (dashed) dashPhase_ = (dashPhase_ + 1) % kDashDotLen;
-        if (x < -kLimit || x > kLimit || y < -kLimit || y > kLimit) break;
         const long long e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
 
 void QImageCanvas::lineTo(int x, int y) {
-    x = clampCoord(x);
-    y = clampCoord(y);
     if (penStyle_ != TPenStyle::Clear) {
         if (penWidth_ <= 1) {
-            thinLine(clampCoord(pos_.x), clampCoord(pos_.y), x, y);
+            thinLine(pos_.x, pos_.y, x, y);
         } else {
             if (image_.isNull()) {
                 pos_ = {x, y};
@@ -127,7 +167,7 @@ void QImageCanvas::lineTo(int x, int y) {
             if (pos_.x == x && pos_.y == y)
                 p.drawPoint(x, y);
             else
-                p.drawLine(pos_.x, pos_.y, x, y);
+                p.drawLine(clampForQt(pos_.x), clampForQt(pos_.y), clampForQt(x), clampForQt(y));
         }
     }
     pos_ = {x, y};
@@ -137,7 +177,7 @@ void QImageCanvas::polygon(const PointType* pts, int n) {
     if (n <= 0 || image_.isNull()) return;
     QPolygon poly;
     poly.reserve(n);
-    for (int i = 0; i < n; ++i) poly << QPoint(clampCoord(pts[i].x), clampCoord(pts[i].y));
+    for (int i = 0; i < n; ++i) poly << QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
     QPainter& p = painter();
     if (penStyle_ == TPenStyle::Clear)
         p.setPen(Qt::NoPen);

@@ -140,6 +140,27 @@ TEST_F(CanvasTest, FarAwayAndNullTargetsDrawSafely) {
     SUCCEED();
 }
 
+// A point close to the eye's plane projects millions of pixels away; the part
+// of a line or polygon towards it that lies in the image keeps its slope.
+TEST_F(CanvasTest, FarEndpointsKeepTheDirectionOfWhatIsDrawn) {
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.moveTo(0, 0);
+        c.lineTo(3000000, 1000000);  // y = x / 3
+        EXPECT_EQ(c.penPos(), (PointType{3000000, 1000000}));
+        c.setPenStyle(TPenStyle::Clear);
+        c.setBrushColor(kBlue);
+        const PointType wedge[] = {{0, 10}, {1 << 29, 10 + (1 << 28)}, {0, 1 << 29}};  // below y = 10 + x / 2
+        c.polygon(wedge, 3);
+    }
+    for (int x : {0, 9, 21, 30, 39}) EXPECT_EQ(At(x, x / 3), kRed) << x;
+    EXPECT_EQ(At(30, 26), kBlue);
+    EXPECT_EQ(At(30, 24), kWhite);
+    EXPECT_EQ(At(10, 16), kBlue);
+    EXPECT_EQ(At(10, 14), kWhite);
+}
+
 // Pixels written one by one must respect the image's own layout: a 24-bit
 // image (a picture opened from a file, say) is not a row of 32-bit words.
 TEST(CanvasFormats, LinesLandOnImagesOfAnyPixelFormat) {
