@@ -74,5 +74,3 @@ BENCHMARK(BM_SelectionSortQuads)->Arg(3)->Arg(1000000)->Unit(benchmark::kMillise
 
 }  // namespace
 }  // namespace vemlo
-
-BENCHMARK_MAIN();
