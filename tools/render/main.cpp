@@ -12,24 +12,38 @@
 
 #include "engine/Modes.h"
 #include "engine/Settings.h"
-#include "formula/Parser.h"
 #include "output/GraphPicture.h"
 
 namespace {
 
 using vemlo::GraphState;
 
+/// Splits a comma-separated list into at most `n` items, trimmed; false when
+/// there are more.
+bool SplitList(const QString& text, std::size_t n, std::vector<std::string>& items) {
+    const QStringList parts = text.split(',');
+    if (parts.size() > static_cast<int>(n)) return false;
+    items.assign(n, std::string());
+    for (int i = 0; i < parts.size(); ++i)
+        items[static_cast<std::size_t>(i)] = parts[i].trimmed().toStdString();
+    return true;
+}
+
+/// Whether every non-empty item reads as a number the entry boxes accept.
+bool AllReadable(GraphState& g, const std::vector<std::string>& items) {
+    for (const std::string& item : items) {
+        double scratch = 0;
+        if (!item.empty() && !vemlo::ConvertEntry(g, item, scratch)) return false;
+    }
+    return true;
+}
+
 /// Reads a comma-separated list of numbers; each item may be a formula
 /// ("2*p"), as in the program's entry boxes. Items left empty keep their value.
 bool ReadList(GraphState& g, const QString& text, std::vector<double*> targets) {
-    const QStringList items = text.split(',');
-    if (items.size() > static_cast<int>(targets.size())) return false;
-    for (int i = 0; i < items.size(); ++i) {
-        const std::string item = items[i].trimmed().toStdString();
-        if (item.empty()) continue;
-        vemlo::Convert(g, item, *targets[static_cast<std::size_t>(i)]);
-        if (g.MathError || g.TokenError) return false;
-    }
+    std::vector<std::string> items;
+    if (!SplitList(text, targets.size(), items) || !AllReadable(g, items)) return false;
+    for (std::size_t i = 0; i < items.size(); ++i) vemlo::ConvertEntry(g, items[i], *targets[i]);
     return true;
 }
 
@@ -77,8 +91,10 @@ int main(int argc, char** argv) {
     cl.process(app);
 
     GraphState g;
-    g.Choice = cl.value(mode).toStdString().c_str()[0];
-    if (g.Choice < '1' || g.Choice > '4') return Fail("the mode is 1, 2, 3 or 4");
+    const std::string modeText = cl.value(mode).toStdString();
+    if (modeText.size() != 1 || modeText[0] < '1' || modeText[0] > '4')
+        return Fail("the mode is 1, 2, 3 or 4");
+    g.Choice = modeText[0];
     vemlo::ApplyModeDefaults(g, 1440, 900);
     if (cl.isSet(f)) g.SFunc = cl.value(f).toStdString();
     if (cl.isSet(x)) g.XFunc = cl.value(x).toStdString();
@@ -94,10 +110,12 @@ int main(int argc, char** argv) {
     }
     if (cl.isSet(step) && !ReadList(g, cl.value(step), {&g.Step})) return Fail("bad --step");
     if (cl.isSet(eye)) {
-        double theta = 30, phi = 40;
-        if (!ReadList(g, cl.value(eye), {&g.Rho, &theta, &phi})) return Fail("bad --eye");
-        g.Theta = theta * 3.141592653589793 / 180;
-        g.Phi = phi * 3.141592653589793 / 180;
+        // As the view dialog takes them: degrees to radians in extended
+        // precision, theta wrapped, phi clamped, rho repaired.
+        std::vector<std::string> items;
+        if (!SplitList(cl.value(eye), 3, items) || !AllReadable(g, items)) return Fail("bad --eye");
+        vemlo::ApplyView(g, items[1], items[2], items[0]);
+        vemlo::RepairRho(g);
     }
     if (cl.isSet(flat)) g.Shading = false;
     // The repairs the program's dialogs make, so that every picture is one
