@@ -8,8 +8,6 @@
 
 namespace vemlo {
 
-class CompiledCache;  // compiled formulas, one per text (formula/Compiled.h)
-
 struct FormulaState {
     // Evaluation variables: a drawing stores the current point here.
     double X = 0, Y = 0, R = 0, T = 0, U = 0, V = 0;
