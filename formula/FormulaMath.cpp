@@ -146,6 +146,7 @@ bool FunctionOf(int f, double v, double& out, bool& cutCalled) {
         case FnRound:
             if (v < -1e9 || v > 1e9) return false;
             out = f == FnTrunc ? std::trunc(v) : std::nearbyint(v);
+            if (out == 0) out = 0.0;  // a whole number: no negative zero
             return true;
         case FnUn:
         case FnCut:

@@ -225,6 +225,25 @@ TEST_F(ParseTest, TextIsCutAfterOneHundredTwentyCharacters) {
     Check({{"-" + sum.substr(0, 117), 56, Ok}});
 }
 
+// TRUNC and ROUND give whole numbers, and a whole number has no negative zero;
+// INT gives the integer part as a real and keeps the sign.
+TEST_F(ParseTest, WholeNumbersHaveNoNegativeZero) {
+    struct ZeroRow {
+        std::string text;
+        bool negative;
+    };
+    const std::vector<ZeroRow> rows = {
+        {"TRUNC(-0.5)", false}, {"TRUNC(-0)", false}, {"ROUND(-0.4)", false},
+        {"ROUND(-0.5)", false}, {"ROUND(-0)", false}, {"INT(-0.5)", true},
+    };
+    for (const ZeroRow& row : rows) {
+        const double v = Parse(s, row.text);
+        EXPECT_FALSE(s.TokenError || s.MathError) << row.text;
+        EXPECT_EQ(v, 0.0) << row.text;
+        EXPECT_EQ(std::signbit(v), row.negative) << row.text;
+    }
+}
+
 TEST_F(ParseTest, CutSetsCutCalledAndKeepsIt) {
     EXPECT_EQ(Parse(s, "CUT(-1)"), 0.0);
     EXPECT_TRUE(s.CutCalled);
