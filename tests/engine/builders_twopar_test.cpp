@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/Shading.h"
 #include "tests/engine/builders_fixture.h"
 
 namespace vemlo::test {
@@ -72,6 +73,38 @@ TEST_F(TwoParTest, ShadedSphereDrawsEveryCellAndAFoldedPlaneNothing) {
     EXPECT_FALSE(g.FuncError);
     EXPECT_TRUE(host.listing().empty());
     EXPECT_TRUE(host.cursors.empty());
+}
+
+TEST_F(TwoParTest, ShadingTakesTheCosineBetweenTheTurnedNormalAndTheEye) {
+    // Planes with a known Pu x Pv: its sign against E picks the base colour,
+    // and N is |n.E| / (|n| |E|) itself, with no square-root transform.
+    const double Ex = g.Rho * std::sin(g.Phi) * std::cos(g.Theta);
+    const double Ez = g.Rho * std::cos(g.Phi);
+    const double len = g.Rho;
+    const struct {
+        const char *x, *y, *z;
+        bool under;
+        double N;
+    } rows[] = {
+        {"u", "v", "0", true, Ez / len},                             // n = (0, 0, 1)
+        {"v", "u", "0", false, Ez / len},                            // n = (0, 0, -1)
+        {"u", "v", "u", true, (Ez - Ex) / (std::sqrt(2.0) * len)},   // n = (-1, 0, 1)
+        {"v", "u", "v", false, (Ez - Ex) / (std::sqrt(2.0) * len)},  // n = (1, 0, -1)
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.x) + "," + row.y + "," + row.z);
+        Reset();
+        g.XFunc = row.x;
+        g.YFunc = row.y;
+        g.ZFunc = row.z;
+        Domain(0, 1, 1, 0, 1, 1);
+        Draw();
+        ASSERT_EQ(Polygons(), 1);
+        EXPECT_NEAR(g.NormAngle, row.N, 1e-9);
+        Color expected = 0;
+        GetTheShade(g.NormAngle, row.under ? g.UColor : g.AColor, expected);
+        EXPECT_EQ(g.Quads[1].FillColor, expected);
+    }
 }
 
 TEST_F(TwoParTest, ZeroUStepGivesOneColumnOfFacetsWithoutColourWork) {
