@@ -71,10 +71,9 @@ void EvaluateCyl(GraphState& g, Canvas& c, Host& h, EvalPath path) {
     ClearQuads(g);
     const ParamGrid p{{g.MinR, g.MaxR, StepOf(g.MinR, g.MaxR, g.DeltaX)},
                       {g.MinT, g.MaxT, StepOf(g.MinT, g.MaxT, g.DeltaY)}};
-    const double pi = static_cast<double>(PiL);
     const BuildEnd end = BuildHeightSurface(
         g, c, h, ev, model, p, 0.01, g.R, g.T, [&](double r, double t) { return ev.CN(r, t); },
-        [pi](double t) { return t * 180 / pi; });
+        [](double t) { return t * 180 / PiL; });
     if (end == BuildEnd::Stopped) return;
     if (end == BuildEnd::Grid) h.setCursor(CursorKind::Default);
     c.setPenColor(g.DColor);

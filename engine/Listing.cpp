@@ -24,6 +24,20 @@ void AppendFixed(std::string& s, double v, int width, int prec) {
     s.append(buf, static_cast<std::size_t>(n));
 }
 
+// An extended value (the degrees of a cylindrical listing); one that is a
+// double goes the fast way.
+void AppendFixed(std::string& s, long double v, int width, int prec) {
+    if (static_cast<long double>(static_cast<double>(v)) == v) {
+        AppendFixed(s, static_cast<double>(v), width, prec);
+        return;
+    }
+    char buf[kRoom];
+    int n = std::snprintf(buf, kRoom, "%.*Lf", prec, v);
+    if (n >= kRoom) n = kRoom - 1;
+    if (n < width) s.append(static_cast<std::size_t>(width - n), ' ');
+    s.append(buf, static_cast<std::size_t>(n));
+}
+
 void AppendScientific(std::string& s, double v) {
     char buf[kRoom];
     int n;
@@ -45,7 +59,7 @@ bool FixedForm(double f) {
 
 }  // namespace
 
-std::string ValueLine(double a, double b, double f) {
+std::string ValueLine(double a, long double b, double f) {
     std::string s;
     s.reserve(40);
     AppendFixed(s, a, 10, 3);

@@ -14,7 +14,8 @@ namespace vemlo {
 /// "%10.3f %10.3f %10.4f" of a, b, f when 0.01 < |f| < 1000000 or f = 0;
 /// otherwise a, b and seven blanks before f as "%.3E" (1.000E+07). The lower
 /// bound is compared in extended precision, so the double 0.01 is fixed.
-std::string ValueLine(double a, double b, double f);
+/// b may be extended: the angle in degrees of a cylindrical listing.
+std::string ValueLine(double a, long double b, double f);
 /// "%10.3f %10.3f %10.3f": a point of a two-parameter surface.
 std::string PointLine(double x, double y, double z);
 /// "%10.3f %10.3f %10.3f %10.4f": t and the point of a space curve.

@@ -142,7 +142,7 @@ void ListGrid(double& u, double& v, const ParamGrid& p, const std::function<void
 BuildEnd BuildHeightSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, SurfaceModel& m,
                             const ParamGrid& p, double tol, double& u, double& v,
                             const std::function<double(double, double)>& value,
-                            const std::function<double(double)>& shownV) {
+                            const std::function<long double(double)>& shownV) {
     const bool lineCase = p.u.step * p.v.step == 0;
     if (lineCase) {
         // No cell clears FuncError here, and FN never does: a flag left by an

@@ -104,7 +104,7 @@ enum class BuildEnd { Stopped, Grid, Line };
 BuildEnd BuildHeightSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, SurfaceModel& m,
                             const ParamGrid& p, double tol, double& u, double& v,
                             const std::function<double(double, double)>& value,
-                            const std::function<double(double)>& shownV);
+                            const std::function<long double(double)>& shownV);
 
 /// Walks the listed points: u over its points (outer), v over its points
 /// (inner, restarting for each u), with the state's own variables as the loop

@@ -150,6 +150,14 @@ TEST_F(CylTest, ListingGivesRadiusDegreesAndValue) {
         "     1.000      0.000     1.0000", "     1.000    180.000     1.0000",
         "     2.000      0.000     2.0000", "     2.000    180.000     2.0000"};
     EXPECT_EQ(host.listing(), expected);
+
+    // Degrees are t*180 divided by pi in extended precision, as everywhere
+    // else in the program; with pi rounded to a double this t shows -334.688.
+    Reset();
+    g.SFunc = "r";
+    Domain(1, 1, 1, -119 * kPi / 64, -119 * kPi / 64, 1);
+    Draw();
+    EXPECT_EQ(host.listing(), std::vector<std::string>{"     1.000   -334.687     1.0000"});
 }
 
 TEST_F(CylTest, LineCaseAlongTheAngleEndsWithTheCurvePen) {
