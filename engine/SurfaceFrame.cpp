@@ -9,10 +9,15 @@
 namespace vemlo {
 
 Eye EyeOf(const GraphState& g) {
+    const long double rho = g.Rho;
+    const long double st = std::sin(static_cast<long double>(g.Theta));
+    const long double ct = std::cos(static_cast<long double>(g.Theta));
+    const long double sp = std::sin(static_cast<long double>(g.Phi));
+    const long double cp = std::cos(static_cast<long double>(g.Phi));
     Eye e;
-    e.E.x = g.Rho * std::sin(g.Phi) * std::cos(g.Theta);
-    e.E.y = g.Rho * std::sin(g.Phi) * std::sin(g.Theta);
-    e.E.z = g.Rho * std::cos(g.Phi);
+    e.E.x = static_cast<double>(rho * sp * ct);
+    e.E.y = static_cast<double>(rho * sp * st);
+    e.E.z = static_cast<double>(rho * cp);
     e.len = std::sqrt(e.E.x * e.E.x + e.E.y * e.E.y + e.E.z * e.E.z);
     return e;
 }

@@ -19,7 +19,8 @@ struct Vec3 {
     double x = 0, y = 0, z = 0;
 };
 
-/// The eye point in world coordinates, stored as doubles, and its length.
+/// The eye point in world coordinates, worked out in extended precision (as
+/// the viewing matrix is) and stored as doubles, and its length.
 struct Eye {
     Vec3 E;
     double len = 0;

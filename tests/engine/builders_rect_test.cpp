@@ -121,6 +121,22 @@ TEST_F(RectTest, SideTestAndBothShadingFormulas) {
     }
 }
 
+TEST_F(RectTest, EyePointIsWorkedOutInExtendedPrecisionAndStoredAsDoubles) {
+    // At the default view the double products give a depth one bit off.
+    g.SFunc = "0";
+    Domain(0, 1, 1, 0, 1, 1);
+    Draw();
+    ASSERT_EQ(Polygons(), 1);
+    const long double rho = g.Rho, st = std::sin(static_cast<long double>(g.Theta)),
+                      ct = std::cos(static_cast<long double>(g.Theta)),
+                      sp = std::sin(static_cast<long double>(g.Phi)),
+                      cp = std::cos(static_cast<long double>(g.Phi));
+    const double ex = static_cast<double>(rho * sp * ct), ey = static_cast<double>(rho * sp * st),
+                 ez = static_cast<double>(rho * cp);
+    const double depth = std::sqrt((0.5 - ex) * (0.5 - ex) + (0.5 - ey) * (0.5 - ey) + (0 - ez) * (0 - ez));
+    EXPECT_EQ(g.Quads[1].Depth, depth);
+}
+
 TEST_F(RectTest, CornerTestAllowsAMarginOfTwoAroundTheWindowBox) {
     const struct {
         const char* formula;
