@@ -82,6 +82,8 @@ void TVemloScrn1::ComposePictures() {
     SaveTheGraph(TheGraph(), Image1->picture(), picMap, lMap);
     PicMap.assign(picMap);
     LMap.assign(lMap);
+    QCoreApplication::processEvents();
+    update();
 }
 
 void TVemloScrn1::WriteFormulaLabels(const FormulaLabels& labels) {
