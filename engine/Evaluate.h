@@ -15,7 +15,11 @@ enum class EvalPath { Compiled, Reference };
 
 class PointEval {
 public:
-    PointEval(GraphState& g, EvalPath path) : g_(g), reference_(path == EvalPath::Reference) {}
+    /// Chooses the path for the point evaluators while this object lives.
+    PointEval(GraphState& g, EvalPath path);
+    ~PointEval();
+    PointEval(const PointEval&) = delete;
+    PointEval& operator=(const PointEval&) = delete;
 
     /// SFunc at (x, y); X and Y are set to the point.
     double FN(double x, double y);
@@ -37,6 +41,7 @@ public:
 private:
     GraphState& g_;
     bool reference_;
+    bool saved_;
 };
 
 }  // namespace vemlo

@@ -15,7 +15,7 @@ void ClearFlags(FormulaState& s) {
 }
 
 double Flagged(FormulaState& s, const std::string& formula, bool mathFails) {
-    const double value = Evaluate(s, formula);
+    const double value = s.ReferenceParse ? Parse(s, formula) : Evaluate(s, formula);
     if (s.TokenError || (mathFails && s.MathError)) s.FuncError = true;
     return value;
 }

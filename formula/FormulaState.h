@@ -22,6 +22,11 @@ struct FormulaState {
     bool MathError = false;   // domain error in the last parse
     bool FuncError = false;   // a formula failed during the last evaluation
     bool CutCalled = false;   // CUT met a negative argument
+
+    // The point evaluators read each formula with Parse every time instead of
+    // replaying its compiled program: the reference that the fast path is
+    // measured against. Both give the same values and flags.
+    bool ReferenceParse = false;
 };
 
 }  // namespace vemlo
