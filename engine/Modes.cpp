@@ -10,27 +10,21 @@ double PiTimes(long double num, long double den) { return static_cast<double>(Pi
 
 bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
 
-}  // namespace
-
-void ChosenRanges(GraphState& g) {
+// The ranges a new graph of mode g.Choice starts with; picking a mode sets
+// them twice, first with a radius up to 3, then with one up to 5.
+void ModeRanges(GraphState& g, double maxR) {
     g.MinX = -3;
     g.MaxX = 3;
     g.MinY = -3;
     g.MaxY = 3;
     g.MinZ = -10;
     g.MaxZ = 10;
-    g.WMinX = -3;
-    g.WMaxX = 3;
-    g.WMinY = -3;
-    g.WMaxY = 3;
-    g.WMinZ = -10;
-    g.WMaxZ = 10;
     switch (g.Choice) {
         case '2':
             g.MinR = 0;
-            g.MaxR = 3;
+            g.MaxR = maxR;
             g.MinT = 0;
-            g.MaxT = PiTimes(2, 1);
+            g.MaxT = PiTimes(360, 180);
             break;
         case '3':
             g.MinT = 0;
@@ -43,6 +37,18 @@ void ChosenRanges(GraphState& g) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+void ChosenRanges(GraphState& g) {
+    ModeRanges(g, 3);
+    g.WMinX = -3;
+    g.WMaxX = 3;
+    g.WMinY = -3;
+    g.WMaxY = 3;
+    g.WMinZ = -10;
+    g.WMaxZ = 10;
 }
 
 void Colors(GraphState& g) {
@@ -66,33 +72,13 @@ WindowSize First(GraphState& g, int screenWidth, int screenHeight) {
     size.width = Round32(g.DWidth * 0.9);
     size.height = Round32(g.DHeight * 0.8);
 
-    g.MinX = -3;
-    g.MaxX = 3;
-    g.MinY = -3;
-    g.MaxY = 3;
-    g.MinZ = -10;
-    g.MaxZ = 10;
-    switch (g.Choice) {
-        case '2':
-            g.MinZ = -2;
-            g.MaxZ = 2;
-            g.MinT = 0;
-            g.MaxT = PiTimes(360, 180);
-            g.MinR = 0;
-            g.MaxR = 5;
-            break;
-        case '3':
-            g.MinZ = -5;
-            g.MaxZ = 5;
-            g.MinT = 0;
-            g.MaxT = 5;
-            break;
-        case '4':
-            g.MinU = g.MinV = static_cast<double>(-PiL);
-            g.MaxU = g.MaxV = static_cast<double>(PiL);
-            break;
-        default:
-            break;
+    ModeRanges(g, 5);
+    if (g.Choice == '2') {
+        g.MinZ = -2;
+        g.MaxZ = 2;
+    } else if (g.Choice == '3') {
+        g.MinZ = -5;
+        g.MaxZ = 5;
     }
 
     g.Rho = 200;
