@@ -8,8 +8,6 @@ namespace {
 
 double PiTimes(long double num, long double den) { return static_cast<double>(PiL * num / den); }
 
-bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
-
 // The ranges a new graph of mode g.Choice starts with; picking a mode sets
 // them twice, first with a radius up to 3, then with one up to 5.
 void ModeRanges(GraphState& g, double maxR) {

@@ -5,6 +5,9 @@
 
 namespace vemlo {
 
+/// Whether a Choice is one of the four graph modes, '1' to '4'.
+inline bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
+
 struct WindowSize {
     int width = 0;
     int height = 0;

@@ -1,10 +1,9 @@
 #include "output/GraphPicture.h"
 
 #include "engine/Axes.h"
-#include "engine/Builders.h"
+#include "engine/DrawGraph.h"
 #include "engine/Host.h"
 #include "engine/Modes.h"
-#include "engine/View.h"
 #include "output/QImageCanvas.h"
 
 namespace vemlo {
@@ -17,16 +16,15 @@ QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path) {
     g.FHi = 72;
     g.FRight = g.FLeft + w + 2;
     g.FLo = g.FHi + h + 2;
-    Matrix1(g, g.Dis, g.Rho, g.Theta, g.Phi);
-    Matrix2(g);
 
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(toQColor(g.BColor));
     QImageCanvas canvas(image);
     NullHost host;
     g.FunctionCalled = true;
-    g.Drawing = true;
-    EvaluateF(g, canvas, host, path);
+    DrawRequest request;
+    request.path = path;
+    DrawGraph(g, canvas, host, request);
     Axes(g, canvas);
     canvas.flush();
     return image;

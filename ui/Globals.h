@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include "engine/GraphState.h"
+#include "engine/Modes.h"
 
 namespace vemlo {
 
@@ -18,9 +19,6 @@ class TViewDlg;
 
 /// The one graph of the running program. Engine routines take it by reference.
 GraphState& TheGraph();
-
-/// Whether a Choice is one of the four graph modes, '1' to '4'.
-inline bool IsGraphMode(char choice) { return choice >= '1' && choice <= '4'; }
 
 /// Width and height of the primary screen in pixels, or the override if one is set.
 QSize ScreenSize();

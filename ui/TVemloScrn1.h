@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace vemlo {
 
+struct DrawRequest;
 struct FormulaLabels;
 class TArrow;
 class TImage;
@@ -168,6 +169,9 @@ public:
     void DrawAxes1Click();
     void ChangeAxes1Click();
     void ListFunctionValues1Click();
+    /// What the one drawing routine is asked for from this window: the
+    /// decorations with the box as "Draw Box" is checked.
+    DrawRequest GraphRequest() const;
     /// Composes PicMap and LMap from the graphing image as it is now.
     void ComposePictures();
     /// Whether a command is drawing. Meanwhile every command but Cancel Draw

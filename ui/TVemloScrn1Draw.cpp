@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "engine/Axes.h"
-#include "engine/Builders.h"
+#include "engine/DrawGraph.h"
 #include "engine/Settings.h"
 #include "engine/View.h"
 #include "output/Pictures.h"
@@ -98,11 +98,7 @@ void TVemloScrn1::DrawBtn2Click() {
     G.FunctionCalled = true;
     G.Drawing = true;
     DrawBtn->show();
-    if (IsGraphMode(G.Choice)) {
-        Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-        Matrix2(G);
-        if (G.FunctionCalled) EvaluateF(G, Image1->canvas(), Host1);
-    }
+    DrawGraph(G, Image1->canvas(), Host1, GraphRequest());
     DrawBtn->hide();
     if (IsGraphMode(G.Choice)) WriteFormulaLabels(FunctionLabels(G, false));
     ComposePictures();
@@ -111,6 +107,12 @@ void TVemloScrn1::DrawBtn2Click() {
     }
     QCoreApplication::processEvents();
     Axes(G, Image1->canvas());
+}
+
+DrawRequest TVemloScrn1::GraphRequest() const {
+    DrawRequest request;
+    request.drawBox = DrawBox1->isChecked();
+    return request;
 }
 
 void TVemloScrn1::DrawBtnClick() {
@@ -130,8 +132,7 @@ void TVemloScrn1::ChangeAxes1Click() {
     GraphState& G = TheGraph();
     ChangeAxes(G, *AxesDlg);
     if (G.AxesChanged) {
-        Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-        Matrix2(G);
+        UpdateView(G);
         ScreenSetup();
         Axes(G, Image1->canvas());
     }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/Axes.h"
+#include "engine/DrawGraph.h"
 #include "engine/View.h"
 #include "ui/Controls.h"
 #include "ui/Globals.h"
@@ -68,8 +69,7 @@ void TVemloScrn1::Second() {
     LMap.canvas().setFontSize(16);
     G.ILeft = 95;
 
-    Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-    Matrix2(G);
+    UpdateView(G);
 }
 
 void TVemloScrn1::Frame() {
@@ -112,8 +112,7 @@ void TVemloScrn1::ScreenSetup() {
 
 void TVemloScrn1::FormShow() {
     GraphState& G = TheGraph();
-    Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-    Matrix2(G);
+    UpdateView(G);
     if (!IsGraphMode(G.Choice)) return;
     Second();
     setWindowTitle(QString::fromLatin1(ModeCaption(G.Choice)));

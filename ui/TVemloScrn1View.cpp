@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "engine/Axes.h"
-#include "engine/Builders.h"
+#include "engine/DrawGraph.h"
 #include "engine/Settings.h"
 #include "engine/View.h"
 #include "ui/Globals.h"
@@ -29,8 +29,7 @@ void TVemloScrn1::View1Click() {
     Image1->update();
     G.PlaneDraw = false;
     G.LineDraw = false;
-    Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-    Matrix2(G);
+    UpdateView(G);
     ScreenSetup();
     Axes(G, Image1->canvas());
 }
@@ -77,12 +76,13 @@ void TVemloScrn1::Arrow3Click() {
 
 void TVemloScrn1::RedrawTurned() {
     GraphState& G = TheGraph();
-    Matrix1(G, G.Dis, G.Rho, G.Theta, G.Phi);
-    Matrix2(G);
+    UpdateView(G);
     ScreenSetup();
     G.Drawing = true;
     DrawBtn->show();
-    if (G.FunctionCalled) EvaluateF(G, Image1->canvas(), Host1);
+    DrawRequest request = GraphRequest();
+    request.transform = false;
+    DrawGraph(G, Image1->canvas(), Host1, request);
     DrawBtn->hide();
     ComposePictures();
     QCoreApplication::processEvents();

@@ -1,0 +1,22 @@
+#include "engine/DrawGraph.h"
+
+#include "engine/Builders.h"
+#include "engine/Modes.h"
+#include "engine/View.h"
+
+namespace vemlo {
+
+void UpdateView(GraphState& g) {
+    Matrix1(g, g.Dis, g.Rho, g.Theta, g.Phi);
+    Matrix2(g);
+}
+
+void DrawGraph(GraphState& g, Canvas& c, Host& h, const DrawRequest& r) {
+    if (!IsGraphMode(g.Choice)) return;
+    if (r.transform) UpdateView(g);
+    g.Drawing = true;
+    if (g.FunctionCalled) EvaluateF(g, c, h, r.path);
+    if (!r.decorations) return;
+}
+
+}  // namespace vemlo
