@@ -1,5 +1,6 @@
 #include "engine/Modes.h"
 
+#include "engine/Builders.h"
 #include "engine/Numeric.h"
 
 namespace vemlo {
@@ -37,7 +38,78 @@ void ModeRanges(GraphState& g, double maxR) {
     }
 }
 
+using G = GraphState;
+
+const ModeRow kModes[4] = {
+    {'1',
+     "        Vemlo  Rectangular Coordinates",
+     false,
+     false,
+     {&G::MinX, &G::MaxX, &G::MinY, &G::MaxY},
+     {"  Start x at", "   End x at ", "  Start y at", "   End y at "},
+     "Enter your Function of x and y",
+     "       x              y               z",
+     "         x             y              z",
+     36,
+     EvaluateRect,
+     true,
+     true,
+     true,
+     false,
+     true},
+    {'2',
+     "   Vemlo Cylindrical Coordinates",
+     false,
+     true,
+     {&G::MinR, &G::MaxR, &G::MinT, &G::MaxT},
+     {"  Start r at", "   End r at", "Start theta at", "End theta at "},
+     "Enter your Function of r and t (t for theta)",
+     "       r             theta            z",
+     "         r             theta           z",
+     37,
+     EvaluateCyl,
+     false,
+     true,
+     true,
+     false,
+     true},
+    {'3',
+     "        Vemlo  Space Curves",
+     true,
+     true,
+     {&G::MinT, &G::MaxT, nullptr, nullptr},
+     {"  Start t at", "   End t at ", "", ""},
+     "Enter your Functions of t",
+     "       t              x               y              z",
+     "         t             x              y             z",
+     51,
+     EvaluatePar,
+     false,
+     false,
+     false,
+     true,
+     false},
+    {'4',
+     "        Vemlo  2 Parameter Surfaces",
+     true,
+     false,
+     {&G::MinU, &G::MaxU, &G::MinV, &G::MaxV},
+     {"  Start u at", "   End u at ", "  Start v at", "   End v at "},
+     "Enter your Functions of u and v",
+     "       x              y               z",
+     "         x             y              z",
+     36,
+     EvaluateTwoPar,
+     false,
+     false,
+     true,
+     false,
+     true},
+};
+
 }  // namespace
+
+const ModeRow& ModeOf(char choice) { return kModes[IsGraphMode(choice) ? choice - '1' : 0]; }
 
 void ChosenRanges(GraphState& g) {
     ModeRanges(g, 3);

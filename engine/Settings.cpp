@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/Modes.h"
 #include "engine/Numeric.h"
 #include "formula/Parser.h"
 
@@ -166,7 +167,7 @@ double TurnDown(double phi) {
 
 void ApplyFunctions(GraphState& g, const std::array<std::string, 3>& boxes) {
     auto stored = [](const std::string& text) { return text.empty() ? std::string("0") : text; };
-    if (g.Choice == '3' || g.Choice == '4') {
+    if (ModeOf(g.Choice).threeFormulas) {
         g.XFunc = stored(boxes[0]);
         g.YFunc = stored(boxes[1]);
         g.ZFunc = stored(boxes[2]);
@@ -178,7 +179,7 @@ void ApplyFunctions(GraphState& g, const std::array<std::string, 3>& boxes) {
 FormulaLabels FunctionLabels(const GraphState& g, bool afterFix) {
     const std::string z = afterFix ? "Z = " : "Z= ";
     FormulaLabels labels;
-    if (g.Choice == '3' || g.Choice == '4') {
+    if (ModeOf(g.Choice).threeFormulas) {
         labels.Label1 = "X= " + g.XFunc + " ;    Y= " + g.YFunc;
         labels.Label2 = z + g.ZFunc;
     } else {
@@ -209,16 +210,11 @@ void CopyParameters(GraphState& g) {
 }
 
 DomainRefs DomainOf(GraphState& g) {
-    switch (g.Choice) {
-        case '2':
-            return {{&g.MinR, &g.MaxR, &g.MinT, &g.MaxT}, true};
-        case '3':
-            return {{&g.MinT, &g.MaxT, nullptr, nullptr}, false};
-        case '4':
-            return {{&g.MinU, &g.MaxU, &g.MinV, &g.MaxV}, true};
-        default:
-            return {{&g.MinX, &g.MaxX, &g.MinY, &g.MaxY}, true};
-    }
+    const ModeRow& m = ModeOf(g.Choice);
+    DomainRefs d;
+    for (int k = 0; k < 4; ++k) d.ends[k] = m.domain[k] ? &(g.*m.domain[k]) : nullptr;
+    d.hasSecond = m.domain[2] != nullptr;
+    return d;
 }
 
 void ApplyDomain(GraphState& g, const std::array<std::string, 4>& boxes) {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "engine/Modes.h"
 #include "output/QImageCanvas.h"
 
 namespace vemlo {
@@ -41,7 +42,7 @@ void SaveTheGraph(const GraphState& g, const QImage& Image1, QImage& PicMap, QIm
             QFontMetrics(QImageCanvas::font(g.FontSize)).horizontalAdvance(QString::fromStdString(g.Title));
         c.textOut(TitleLeft(g, W, L, T), g.FontSize, g.Title);
 
-        const bool wide = g.Choice == '1' || g.Choice == '4';
+        const bool wide = !ModeOf(g.Choice).square;
         const int paramLeft = wide ? g.ILeft : kModeTwoThreeLeft;
         static const char* const kNames[] = {"", "a=", "b=", "c=", "d=", "e=", "f="};
         for (int i = 1; i <= 6; ++i) {
@@ -49,9 +50,10 @@ void SaveTheGraph(const GraphState& g, const QImage& Image1, QImage& PicMap, QIm
             c.textOut((i - 1) * kParamStep + paramLeft, sheetH - 35, kNames[i] + ParamValueText(g.Par[i]));
         }
 
-        if (g.Choice == '1' || g.Choice == '2') {
+        const bool graph = IsGraphMode(g.Choice);
+        if (graph && !ModeOf(g.Choice).threeFormulas) {
             c.textOut(g.ILeft, sheetH - 80, "Z= " + g.SFunc);
-        } else if (g.Choice == '3' || g.Choice == '4') {
+        } else if (graph) {
             c.textOut(g.ILeft, sheetH - 85, "X= " + g.XFunc + "     Y= " + g.YFunc);
             c.textOut(g.ILeft, sheetH - 65, "Z= " + g.ZFunc);
         }

@@ -8,29 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Modes.h"
+
 namespace vemlo {
 
-std::string PrintedHeading(char choice) {
-    switch (choice) {
-        case '2':
-            return "         r             theta           z";
-        case '3':
-            return "         t             x              y             z";
-        default:
-            return "         x             y              z";
-    }
-}
+std::string PrintedHeading(char choice) { return ModeOf(choice).printedHeading; }
 
-std::string PrintedRule(char choice) {
-    switch (choice) {
-        case '2':
-            return std::string(37, '-');
-        case '3':
-            return std::string(51, '-');
-        default:
-            return std::string(36, '-');
-    }
-}
+std::string PrintedRule(char choice) { return std::string(ModeOf(choice).printedRule, '-'); }
 
 QFont ListingFont() {
     QFont f(QStringLiteral("DejaVu Sans"));

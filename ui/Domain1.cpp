@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/Modes.h"
 #include "engine/Settings.h"
 
 namespace vemlo {
@@ -47,16 +48,8 @@ void TDomainDlg::RestoreLayout() {
 }
 
 DomainCaptions DomainCaptionsOf(char choice) {
-    switch (choice) {
-        case '2':
-            return {"  Start r at", "   End r at", "Start theta at", "End theta at "};
-        case '3':
-            return {"  Start t at", "   End t at ", "", ""};
-        case '4':
-            return {"  Start u at", "   End u at ", "  Start v at", "   End v at "};
-        default:
-            return {"  Start x at", "   End x at ", "  Start y at", "   End y at "};
-    }
+    const auto& c = ModeOf(choice).domainCaptions;
+    return {c[0], c[1], c[2], c[3]};
 }
 
 bool ChangeDomain(GraphState& g, TDomainDlg& dlg) {

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/Modes.h"
+
 namespace vemlo {
 
 using namespace dlg;
@@ -37,7 +39,7 @@ TEqnDlg::TEqnDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TEqnDlg::LayOut(char choice) {
-    const bool three = choice == '3' || choice == '4';
+    const bool three = ModeOf(choice).threeFormulas;
     Bevel1->resize(Bevel1->width(), three ? 97 : 75);
     SetDialogHeight(this, three ? 209 : 180);
     const int top = three ? 140 : 120;
@@ -49,24 +51,13 @@ void TEqnDlg::LayOut(char choice) {
     SetCaption(Label2, three ? "X =" : "Z =");
 }
 
-const char* FunctionPrompt(char choice) {
-    switch (choice) {
-        case '2':
-            return "Enter your Function of r and t (t for theta)";
-        case '3':
-            return "Enter your Functions of t";
-        case '4':
-            return "Enter your Functions of u and v";
-        default:
-            return "Enter your Function of x and y";
-    }
-}
+const char* FunctionPrompt(char choice) { return ModeOf(choice).functionPrompt; }
 
 namespace {
 
 // Fills the boxes, shows the dialog and on OK stores what was typed.
 bool EditFunctions(GraphState& g, TEqnDlg& dlg) {
-    const bool three = g.Choice == '3' || g.Choice == '4';
+    const bool three = ModeOf(g.Choice).threeFormulas;
     dlg.Edit1->setText(Qs(three ? g.XFunc : g.SFunc));
     if (three) {
         dlg.Edit2->setText(Qs(g.YFunc));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include "engine/Modes.h"
 #include "output/Printing.h"
 #include "ui/Globals.h"
 #include "ui/NumText.h"
@@ -90,16 +91,7 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
     SetListing({"Values", "", "", "", ""});
 }
 
-QString TFuncList::Heading(char choice) {
-    switch (choice) {
-        case '2':
-            return QStringLiteral("       r             theta            z");
-        case '3':
-            return QStringLiteral("       t              x               y              z");
-        default:
-            return QStringLiteral("       x              y               z");
-    }
-}
+QString TFuncList::Heading(char choice) { return QString::fromLatin1(ModeOf(choice).listingHeading); }
 
 // The text is the lines joined by line breaks; a break is added after an
 // empty last line so that it is not lost when the lines are read back.

@@ -19,21 +19,6 @@ namespace {
 
 std::int32_t RoundEven(long double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }
 
-const char* ModeCaption(char choice) {
-    switch (choice) {
-        case '1':
-            return "        Vemlo  Rectangular Coordinates";
-        case '2':
-            return "   Vemlo Cylindrical Coordinates";
-        case '3':
-            return "        Vemlo  Space Curves";
-        case '4':
-            return "        Vemlo  2 Parameter Surfaces";
-        default:
-            return "";
-    }
-}
-
 }  // namespace
 
 void TVemloScrn1::Second() {
@@ -41,7 +26,7 @@ void TVemloScrn1::Second() {
     const int W = width(), H = height();
     G.FLeft = RoundEven(W * 0.12L);
     G.FHi = RoundEven(H * 0.1L);
-    if (G.Choice == '2' || G.Choice == '3') {
+    if (ModeOf(G.Choice).square) {
         G.FLo = G.FHi + RoundEven(H * 0.65L);
         G.FRight = G.FLeft + (G.FLo - G.FHi);
     } else {
@@ -115,7 +100,7 @@ void TVemloScrn1::FormShow() {
     UpdateView(G);
     if (!IsGraphMode(G.Choice)) return;
     Second();
-    setWindowTitle(QString::fromLatin1(ModeCaption(G.Choice)));
+    setWindowTitle(QString::fromLatin1(ModeOf(G.Choice).caption));
     ClearLabels();
     Panel2->resize(Image1->width(), Panel2->height());
     Label2->clear();

@@ -43,11 +43,6 @@ void AddSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
-struct ModeRow {
-    QAction* item;
-    bool shown[4];  // modes '1' to '4'
-};
-
 }  // namespace
 
 void TVemloScrn1::CreateMenu() {
@@ -123,17 +118,15 @@ void TVemloScrn1::CreateMenu() {
 }
 
 void TVemloScrn1::SetModeItems() {
-    const ModeRow rows[] = {
-        {Plane1->menuAction(), {true, false, false, false}},
-        {Line1->menuAction(), {true, true, true, true}},
-        {Contours1->menuAction(), {true, true, false, false}},
-        {Curves1, {true, true, false, true}},
-        {Step1, {false, false, true, false}},
-        {Movie1->menuAction(), {true, true, false, true}},
-    };
     const char choice = TheGraph().Choice;
     if (!IsGraphMode(choice)) return;
-    for (const ModeRow& r : rows) r.item->setVisible(r.shown[choice - '1']);
+    const ModeRow& m = ModeOf(choice);
+    Plane1->menuAction()->setVisible(m.plane);
+    Line1->menuAction()->setVisible(true);
+    Contours1->menuAction()->setVisible(m.contours);
+    Curves1->setVisible(m.curves);
+    Step1->setVisible(m.step);
+    Movie1->menuAction()->setVisible(m.movie);
 }
 
 void TVemloScrn1::Exit1Click() {

@@ -48,16 +48,10 @@ bool ReadList(GraphState& g, const QString& text, std::vector<double*> targets) 
 }
 
 std::vector<double*> RangesOf(GraphState& g) {
-    switch (g.Choice) {
-        case '2':
-            return {&g.MinR, &g.MaxR, &g.MinT, &g.MaxT};
-        case '3':
-            return {&g.MinT, &g.MaxT};
-        case '4':
-            return {&g.MinU, &g.MaxU, &g.MinV, &g.MaxV};
-        default:
-            return {&g.MinX, &g.MaxX, &g.MinY, &g.MaxY};
-    }
+    std::vector<double*> ranges;
+    for (double GraphState::*end : vemlo::ModeOf(g.Choice).domain)
+        if (end) ranges.push_back(&(g.*end));
+    return ranges;
 }
 
 int Fail(const QString& text) {
