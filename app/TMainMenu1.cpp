@@ -9,8 +9,8 @@
 
 #include "engine/Modes.h"
 #include "output/GraphPicture.h"
-#include "ui/Controls.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/TVemloScrn1.h"
 
 namespace vemlo {
@@ -18,8 +18,6 @@ namespace vemlo {
 TMainMenu1* MainMenu1 = nullptr;
 
 namespace {
-
-constexpr Color kNavy = 0x800000, kCream = 0xF0FBFF, kMaroon = 0x000080, kTeal = 0x808000, kLime = 0x00FF00;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int w, int h, Color color, int font,
                   const char* text) {
@@ -39,12 +37,12 @@ void CentreOnScreen(QWidget* w) {
 
 TMainMenu1::TMainMenu1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainMenu1"));
-    SetBackground(this, kNavy);
+    SetBackground(this, colors::Navy);
 
     Panel2 = new TPanel(this);
     Place(Panel2, "Panel2", 40, 56, 496, 238);
-    SetBackground(Panel2, kCream);
-    SetTextColor(Panel2, kNavy);
+    SetBackground(Panel2, colors::Cream);
+    SetTextColor(Panel2, colors::Navy);
     SetFontHeight(Panel2, 16);
     Panel2->setBevel(5, true);
 
@@ -61,14 +59,15 @@ TMainMenu1::TMainMenu1(QWidget* parent) : QWidget(parent) {
         *buttons[i] = b;
     }
 
-    Label1 = MakeLabel(Panel2, "Label1", 69, 25, 403, 23, kNavy, 16,
+    Label1 = MakeLabel(Panel2, "Label1", 69, 25, 403, 23, colors::Navy, 16,
                        "Draw Surfaces z=f(x,y) in Rectangular Coordinates");
-    Label2 = MakeLabel(Panel2, "Label2", 69, 64, 411, 23, kNavy, 16,
+    Label2 = MakeLabel(Panel2, "Label2", 69, 64, 411, 23, colors::Navy, 16,
                        "Draw Surfaces z=f(r,theta) in Cylindrical Coordinates");
-    Label3 = MakeLabel(Panel2, "Label3", 69, 104, 267, 23, kNavy, 16, "Draw Space Curves x(t), y(t), z(t)");
-    Label4 = MakeLabel(Panel2, "Label4", 69, 138, 379, 23, kNavy, 16,
+    Label3 =
+        MakeLabel(Panel2, "Label3", 69, 104, 267, 23, colors::Navy, 16, "Draw Space Curves x(t), y(t), z(t)");
+    Label4 = MakeLabel(Panel2, "Label4", 69, 138, 379, 23, colors::Navy, 16,
                        "Draw 2 Parameter Surfaces x(u,v), y(u,v) z(u,v)");
-    Label5 = MakeLabel(Panel2, "Label5", 70, 180, 50, 23, kMaroon, 18, "Quit");
+    Label5 = MakeLabel(Panel2, "Label5", 70, 180, 50, 23, colors::Maroon, 18, "Quit");
 
     Image1 = new QLabel(this);
     Place(Image1, "Image1", 592, 56, 128, 112);
@@ -77,18 +76,18 @@ TMainMenu1::TMainMenu1(QWidget* parent) : QWidget(parent) {
 
     Panel1 = new TPanel(this);
     Place(Panel1, "Panel1", 560, 217, 180, 119);
-    SetBackground(Panel1, kCream);
+    SetBackground(Panel1, colors::Cream);
     Memo1 = new QPlainTextEdit(Panel1);
     Place(Memo1, "Memo1", 10, 10, 158, 100);
     Memo1->setReadOnly(true);
-    SetTextColor(Memo1, kMaroon);
+    SetTextColor(Memo1, colors::Maroon);
     Memo1->setPlainText(
         QStringLiteral(" Version No. 2.0\n\nGraphs of functions\nin 3-space, drawn\nfor teaching."));
 
     Panel3 = new TPanel(this);
     Place(Panel3, "Panel3", 32, 376, 536, 48);
-    SetBackground(Panel3, kTeal);
-    SetTextColor(Panel3, kLime);
+    SetBackground(Panel3, colors::Teal);
+    SetTextColor(Panel3, colors::Lime);
     SetFontHeight(Panel3, 20);
     Panel3->setBevel(5);
     Panel3->setText(QStringLiteral("Vemlo is used to draw surfaces in 3-Space"));

@@ -7,8 +7,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 namespace {
 
 const char* const Captions[6] = {"Min x=", "Max x=", "Min y=", "Max y=", "Min z=", "Max z="};
@@ -37,7 +35,7 @@ TAxesDlg::TAxesDlg(QWidget* parent) : QDialog(parent) {
 
     SetUpDialog(this, 287, 252);
     for (int i = 0; i < 6; ++i) {
-        SetTextColor(labels_[i], Blue);
+        SetTextColor(labels_[i], colors::Blue);
         SetCaption(labels_[i], Captions[i]);
     }
     OKBtn->setText("OK");

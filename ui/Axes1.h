@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "engine/GraphState.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -24,21 +24,21 @@ public:
     QLabel* Label4;
     QLabel* Label5;
     QLabel* Label6;
-    dlg::TEditBox* Edit1;
-    dlg::TEditBox* Edit2;
-    dlg::TEditBox* Edit3;
-    dlg::TEditBox* Edit4;
-    dlg::TEditBox* Edit5;
-    dlg::TEditBox* Edit6;
+    TEditBox* Edit1;
+    TEditBox* Edit2;
+    TEditBox* Edit3;
+    TEditBox* Edit4;
+    TEditBox* Edit5;
+    TEditBox* Edit6;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
     QLabel* label(int k) const { return labels_[k - 1]; }
-    dlg::TEditBox* edit(int k) const { return edits_[k - 1]; }
+    TEditBox* edit(int k) const { return edits_[k - 1]; }
 
 private:
     QLabel* labels_[6];
-    dlg::TEditBox* edits_[6];
+    TEditBox* edits_[6];
 };
 
 /// Shows the dialog; on OK reads the window box and sets AxesChanged when a

@@ -7,8 +7,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 namespace {
 
 // The design width. The step dialog leaves the form narrower, which would
@@ -35,8 +33,8 @@ TChangeDlg::TChangeDlg(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     SetUpDialog(this, DesignWidth, 188);
-    SetTextColor(Label3, Blue);
-    SetTextColor(Label4, Blue);
+    SetTextColor(Label3, colors::Blue);
+    SetTextColor(Label4, colors::Blue);
     SetCaption(Label1, "More Curves for better resolution");
     SetCaption(Label3, "X-Curves");
     SetCaption(Label4, "Y-Curves");

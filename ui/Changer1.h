@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "engine/GraphState.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -20,9 +20,9 @@ public:
     QLabel* Label1;
     QWidget* Bevel1;
     QLabel* Label3;
-    dlg::TEditBox* Edit1;
+    TEditBox* Edit1;
     QLabel* Label4;
-    dlg::TEditBox* Edit2;
+    TEditBox* Edit2;
     QLabel* Label2;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

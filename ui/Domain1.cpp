@@ -8,8 +8,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 TDomainDlg::TDomainDlg(QWidget* parent) : QDialog(parent) {
     Bevel1 = MakeBevel(this, "Bevel1", 20, 32, 270, 192);
     Label1 = Make<QLabel>(this, "Label1", 32, 61, 62, 17);
@@ -28,7 +26,7 @@ TDomainDlg::TDomainDlg(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     SetUpDialog(this, 347, 291);
-    for (QLabel* l : {Label1, Label2, Label4, Label5}) SetTextColor(l, Blue);
+    for (QLabel* l : {Label1, Label2, Label4, Label5}) SetTextColor(l, colors::Blue);
     OKBtn->setText("OK");
     OKBtn->setDefault(true);
     CancelBtn->setText("Cancel");

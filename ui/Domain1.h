@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "engine/GraphState.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -22,13 +22,13 @@ public:
 
     QWidget* Bevel1;
     QLabel* Label1;
-    dlg::TEditBox* Edit1;
+    TEditBox* Edit1;
     QLabel* Label2;
-    dlg::TEditBox* Edit2;
+    TEditBox* Edit2;
     QLabel* Label4;
-    dlg::TEditBox* Edit3;
+    TEditBox* Edit3;
     QLabel* Label5;
-    dlg::TEditBox* Edit4;
+    TEditBox* Edit4;
     QLabel* Label3;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

@@ -7,8 +7,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 TEqnDlg::TEqnDlg(QWidget* parent) : QDialog(parent) {
     Label1 = Make<QLabel>(this, "Label1", 10, 12, 334, 24);
     Bevel1 = MakeBevel(this, "Bevel1", 10, 39, 374, 121);
@@ -25,7 +23,7 @@ TEqnDlg::TEqnDlg(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     SetUpDialog(this, 393, 244);
-    for (QLabel* l : {Label1, Label2, Label3, Label4}) SetTextColor(l, Navy);
+    for (QLabel* l : {Label1, Label2, Label3, Label4}) SetTextColor(l, colors::Navy);
     SetFontHeight(Label1, 18);
     SetCaption(Label1, " Enter your Functions");
     SetCaption(Label2, "Z =");

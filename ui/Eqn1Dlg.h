@@ -8,7 +8,7 @@
 
 #include "engine/GraphState.h"
 #include "engine/Settings.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -28,11 +28,11 @@ public:
     QLabel* Label1;
     QWidget* Bevel1;
     QLabel* Label2;
-    dlg::TEditBox* Edit1;
+    TEditBox* Edit1;
     QLabel* Label3;
-    dlg::TEditBox* Edit2;
+    TEditBox* Edit2;
     QLabel* Label4;
-    dlg::TEditBox* Edit3;
+    TEditBox* Edit3;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 };

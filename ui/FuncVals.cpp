@@ -14,15 +14,11 @@
 #include "engine/Modes.h"
 #include "output/Printing.h"
 #include "ui/Globals.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 namespace vemlo {
 
 namespace {
-
-constexpr Color SkyBlue = 0xF0CAA6;
-constexpr Color Black = 0x000000;
-constexpr Color White = 0xFFFFFF;
 
 std::optional<QString> AskSaveName(QWidget* parent, const QString& proposed) {
     QFileDialog dlg(parent);
@@ -38,7 +34,6 @@ std::optional<QString> AskSaveName(QWidget* parent, const QString& proposed) {
 TFuncList::TFuncList(QWidget* parent) : TFuncList(TheGraph(), parent) {}
 
 TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
-    using dlg::Make;
     setObjectName(QStringLiteral("FuncList"));
     Bevel1 = Make<QFrame>(this, "Bevel1", 10, 8, 299, 64);
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -68,13 +63,13 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
         box.exec();
     };
 
-    dlg::SetFontHeight(this, 14);
-    dlg::SetBackground(this, SkyBlue);
-    dlg::SetTextColor(this, Black);
-    dlg::SetBackground(Label1, dlg::Cream);
-    dlg::SetTextColor(Label1, dlg::Blue);
-    dlg::SetBackground(Values, White);
-    dlg::SetTextColor(Values, Black);
+    SetFontHeight(this, 14);
+    SetBackground(this, colors::SkyBlue);
+    SetTextColor(this, colors::Black);
+    SetBackground(Label1, colors::Cream);
+    SetTextColor(Label1, colors::Blue);
+    SetBackground(Values, colors::White);
+    SetTextColor(Values, colors::Black);
     setContentsMargins(2, 2, 2, 2);
     resize(334, 487);
     setWindowTitle(QStringLiteral("Function Values"));

@@ -5,8 +5,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 TParamDlg::TParamDlg(QWidget* parent) : QDialog(parent) {
     static const char* const labelNames[6] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
     static const char* const editNames[6] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"};
@@ -31,9 +29,9 @@ TParamDlg::TParamDlg(QWidget* parent) : QDialog(parent) {
 
     SetUpDialog(this, 282, 291);
     for (int i = 0; i < 6; ++i) {
-        SetTextColor(labels[i], Blue);
+        SetTextColor(labels[i], colors::Blue);
         SetCaption(labels[i], captions[i]);
-        SetBackground(edits_[i], Cream);
+        SetBackground(edits_[i], colors::Cream);
     }
     OKBtn->setText("OK");
     OKBtn->setDefault(true);

@@ -5,7 +5,7 @@
 
 #include "engine/GraphState.h"
 #include "engine/Settings.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -24,20 +24,20 @@ public:
     QLabel* Label4;
     QLabel* Label5;
     QLabel* Label6;
-    dlg::TEditBox* Edit1;
-    dlg::TEditBox* Edit2;
-    dlg::TEditBox* Edit3;
-    dlg::TEditBox* Edit4;
-    dlg::TEditBox* Edit5;
-    dlg::TEditBox* Edit6;
+    TEditBox* Edit1;
+    TEditBox* Edit2;
+    TEditBox* Edit3;
+    TEditBox* Edit4;
+    TEditBox* Edit5;
+    TEditBox* Edit6;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
     /// Box of parameter k, 1..6.
-    dlg::TEditBox* edit(int k) const { return edits_[k - 1]; }
+    TEditBox* edit(int k) const { return edits_[k - 1]; }
 
 private:
-    dlg::TEditBox* edits_[6];
+    TEditBox* edits_[6];
 };
 
 /// Shows the dialog; on OK reads Par[1..6]. Confirmed or not, A to F are then

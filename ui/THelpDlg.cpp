@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/Controls.h"
+#include "ui/Kit.h"
 
 namespace vemlo {
 
@@ -14,7 +14,7 @@ THelpDlg::THelpDlg(QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HelpDlg"));
-    SetBackground(this, 0xF0CAA6);
+    SetBackground(this, colors::SkyBlue);
 
     FHelp = new QPlainTextEdit(this);
     Place(FHelp, "FHelp", 24, 27, 440, 341);
@@ -22,8 +22,8 @@ THelpDlg::THelpDlg(QWidget* parent)
     FHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
     FHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetBackground(FHelp, 0xF0FBFF);
-    SetTextColor(FHelp, 0x800000);
+    SetBackground(FHelp, colors::Cream);
+    SetTextColor(FHelp, colors::Navy);
     // The function table and the examples are laid out in columns.
     FHelp->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     SetFontHeight(FHelp, 14);

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "ui/Controls.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/TImage.h"
 
 namespace vemlo {
@@ -16,9 +16,6 @@ namespace vemlo {
 TVemloScrn1* VemloScrn1 = nullptr;
 
 namespace {
-
-constexpr Color kWhite = 0xFFFFFF, kBlue = 0xFF0000, kRed = 0x0000FF, kMaroon = 0x000080, kTeal = 0x808000,
-                kSkyBlue = 0xF0CAA6;
 
 // Labels reach to the right end of their panel, so that long formulas and
 // values are not cut short.
@@ -80,8 +77,8 @@ void TVemloScrn1::CreateComponents() {
     Client = new TScrnClient(this);
     Client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(Client);
-    SetBackground(this, kWhite);
-    SetBackground(Client, kWhite);
+    SetBackground(this, colors::White);
+    SetBackground(Client, colors::White);
     SetFontHeight(this, 14);
 
     Image1 = new TImage(Client);
@@ -89,13 +86,13 @@ void TVemloScrn1::CreateComponents() {
 
     Panel2 = new TPanel(Client);
     Place(Panel2, "Panel2", 145, 55, 469, 25);
-    SetTextColor(Panel2, kBlue);
+    SetTextColor(Panel2, colors::Blue);
     SetFontHeight(Panel2, 16);
 
     Panel1 = new TPanel(Client);
     Place(Panel1, "Panel1", 64, 356, 554, 58);
-    Label1 = MakeLabel(Panel1, "Label1", 22, 8, 528, 20, kBlue);
-    Label2 = MakeLabel(Panel1, "Label2", 25, 42, 525, 16, kBlue);
+    Label1 = MakeLabel(Panel1, "Label1", 22, 8, 528, 20, colors::Blue);
+    Label2 = MakeLabel(Panel1, "Label2", 25, 42, 525, 16, colors::Blue);
 
     Panel4 = new TPanel(Client);
     Place(Panel4, "Panel4", 40, 448, 627, 32);
@@ -104,12 +101,12 @@ void TVemloScrn1::CreateComponents() {
     QLabel** params[] = {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8};
     for (int i = 0; i < 6; ++i) {
         const int width = i < 5 ? lefts[i + 1] - lefts[i] : 627 - lefts[i];
-        *params[i] = MakeLabel(Panel4, names[i], lefts[i], 8, width, 18, kBlue);
+        *params[i] = MakeLabel(Panel4, names[i], lefts[i], 8, width, 18, colors::Blue);
     }
 
     Panel3 = new TPanel(Client);
     Place(Panel3, "Panel3", 600, 96, 120, 128);
-    SetBackground(Panel3, kSkyBlue);
+    SetBackground(Panel3, colors::SkyBlue);
     Arrow1 = new TArrow(TArrow::Left, Panel3);
     Place(Arrow1, "Arrow1", 28, 80, 20, 20);
     Arrow2 = new TArrow(TArrow::Up, Panel3);
@@ -118,7 +115,7 @@ void TVemloScrn1::CreateComponents() {
     Place(Arrow3, "Arrow3", 48, 96, 20, 20);
     Arrow4 = new TArrow(TArrow::Right, Panel3);
     Place(Arrow4, "Arrow4", 68, 80, 20, 20);
-    for (TArrow* a : {Arrow1, Arrow2, Arrow3, Arrow4}) a->setArrowColor(kRed);
+    for (TArrow* a : {Arrow1, Arrow2, Arrow3, Arrow4}) a->setArrowColor(colors::Red);
     Panel5 = new TPanel(Panel3);
     Place(Panel5, "Panel5", 5, 9, 48, 18);
     Panel5->setText(QStringLiteral("Theta ="));
@@ -134,8 +131,8 @@ void TVemloScrn1::CreateComponents() {
     DrawButn2->setDefault(true);
     {
         QPalette pal = DrawButn2->palette();
-        pal.setColor(QPalette::Button, toQColor(kMaroon));
-        pal.setColor(QPalette::ButtonText, toQColor(kTeal));
+        pal.setColor(QPalette::Button, toQColor(colors::Maroon));
+        pal.setColor(QPalette::ButtonText, toQColor(colors::Teal));
         // While Draw is unavailable its caption stays readable, only dimmed.
         pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0xA0, 0xA0));
         DrawButn2->setPalette(pal);
@@ -149,7 +146,7 @@ void TVemloScrn1::CreateComponents() {
 
     DrawBtn = new QPushButton(QStringLiteral("Cancel Draw"), Client);
     Place(DrawBtn, "DrawBtn", 624, 314, 96, 20);
-    SetTextColor(DrawBtn, kBlue);
+    SetTextColor(DrawBtn, colors::Blue);
 }
 
 void TVemloScrn1::NewGraphWidgets() {

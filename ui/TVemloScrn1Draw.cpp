@@ -11,10 +11,10 @@
 #include "engine/View.h"
 #include "output/Pictures.h"
 #include "ui/Axes1.h"
-#include "ui/Controls.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
 

@@ -8,8 +8,8 @@
 #include "engine/Axes.h"
 #include "engine/DrawGraph.h"
 #include "engine/View.h"
-#include "ui/Controls.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
 

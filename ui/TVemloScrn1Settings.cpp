@@ -2,10 +2,10 @@
 
 #include "engine/Settings.h"
 #include "ui/Changer1.h"
-#include "ui/Controls.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/Param1.h"
 #include "ui/TVemloScrn1.h"
 

@@ -7,8 +7,6 @@
 
 namespace vemlo {
 
-using namespace dlg;
-
 TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
     Bevel1 = MakeBevel(this, "Bevel1", 8, 8, 320, 161);
     Label1 = Make<QLabel>(this, "Label1", 16, 16, 194, 17);
@@ -28,10 +26,10 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
     // The form keeps the library's smaller default font: its labels are 15 pixels high.
     SetUpDialog(this, 335, 214, 12);
     for (QLabel* l : {Label1, Label5}) {
-        SetTextColor(l, Navy);
+        SetTextColor(l, colors::Navy);
         SetFontHeight(l, 13);
     }
-    for (QLabel* l : {Label2, Label3, Label4}) SetTextColor(l, Blue);
+    for (QLabel* l : {Label2, Label3, Label4}) SetTextColor(l, colors::Blue);
     SetCaption(Label1, "Enter Theta and Phi in Degrees");
     SetCaption(Label2, "Theta =");
     SetCaption(Label3, "Phi =");

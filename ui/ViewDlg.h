@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "engine/GraphState.h"
-#include "ui/NumText.h"
+#include "ui/Kit.h"
 
 class QLabel;
 class QPushButton;
@@ -21,12 +21,12 @@ public:
     QWidget* Bevel1;
     QLabel* Label1;
     QLabel* Label2;
-    dlg::TEditBox* Edit1;
+    TEditBox* Edit1;
     QLabel* Label3;
-    dlg::TEditBox* Edit2;
+    TEditBox* Edit2;
     QLabel* Label5;
     QLabel* Label4;
-    dlg::TEditBox* Edit3;
+    TEditBox* Edit3;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 };

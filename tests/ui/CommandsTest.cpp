@@ -12,9 +12,9 @@
 #include "engine/View.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
-#include "ui/Controls.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
+#include "ui/Kit.h"
 #include "ui/TImage.h"
 
 namespace vemlo::test {

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "UiFixture.h"
-#include "ui/Controls.h"
+#include "ui/Kit.h"
 #include "ui/TImage.h"
 
 namespace vemlo::test {

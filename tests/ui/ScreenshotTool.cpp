@@ -18,9 +18,9 @@
 #include "app/Forms.h"
 #include "app/TMainMenu1.h"
 #include "ui/Changer1.h"
-#include "ui/Controls.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Globals.h"
+#include "ui/Kit.h"
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 
@@ -53,9 +53,13 @@ const Sample kSamples[] = {
     {"draw", "btnChoice1", {{"Edit1", QStringLiteral("(2*x^2+3*y^2)*Exp(1-x^2-y^2)")}}},
     {"arrows", "btnChoice1", {{"Edit1", QStringLiteral("(2*x^2+3*y^2)*Exp(1-x^2-y^2)")}}},
     {"cone", "btnChoice2", {{"Edit1", QStringLiteral("2-r/2")}}},
-    {"helix", "btnChoice3",
-     {{"Edit1", QStringLiteral("2*Cos(4*t)")}, {"Edit2", QStringLiteral("2*Sin(4*t)")}, {"Edit3", QStringLiteral("t")}}},
-    {"torus", "btnChoice4",
+    {"helix",
+     "btnChoice3",
+     {{"Edit1", QStringLiteral("2*Cos(4*t)")},
+      {"Edit2", QStringLiteral("2*Sin(4*t)")},
+      {"Edit3", QStringLiteral("t")}}},
+    {"torus",
+     "btnChoice4",
      {{"Edit1", QStringLiteral("(2+Cos(v))*Cos(u)")},
       {"Edit2", QStringLiteral("(2+Cos(v))*Sin(u)")},
       {"Edit3", QStringLiteral("Sin(v)")}}},
@@ -74,7 +78,8 @@ int main(int argc, char** argv) {
     const Sample* sample = FindSample(which);
     const bool drawing = sample != nullptr;
     if (argc < 2 || argc > 3 || !(Is(which, "main") || Is(which, "start") || Is(which, "help") || drawing)) {
-        std::fputs("usage: vemlo_screenshot OUT.png [main|start|help|draw|arrows|cone|helix|torus]\n", stderr);
+        std::fputs("usage: vemlo_screenshot OUT.png [main|start|help|draw|arrows|cone|helix|torus]\n",
+                   stderr);
         return 2;
     }
     QApplication app(argc, argv);

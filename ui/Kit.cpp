@@ -1,14 +1,36 @@
-#include "ui/Controls.h"
+#include "ui/Kit.h"
 
-#include <QFontMetrics>
+#include <QDialog>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPolygon>
-#include <algorithm>
-#include <cmath>
+#include <QPushButton>
 
+#include "engine/Settings.h"
 #include "output/QImageCanvas.h"
 
 namespace vemlo {
+
+namespace {
+
+// Swallows Escape before the dialog would reject itself on it.
+class EscapeFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 TPanel::TPanel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
@@ -76,6 +98,27 @@ void TArrow::paintEvent(QPaintEvent*) {
     p.drawPolygon(tri);
 }
 
+TEditBox::TEditBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TEditBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (autoSelect_) selectAll();
+}
+
+void TEditBox::fill(const QString& text) {
+    filled_ = text;
+    setText(text);
+}
+
+std::string TEditBox::entry() const { return text() == filled_ ? std::string() : text().toStdString(); }
+
+QWidget* MakeBevel(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* f = Make<QFrame>(parent, name, left, top, width, height);
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    f->lower();
+    return f;
+}
+
 void Place(QWidget* w, const char* name, int left, int top, int width, int height) {
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(left, top, width, height);
@@ -99,13 +142,46 @@ void SetTextColor(QWidget* w, Color c) {
 
 void SetFontHeight(QWidget* w, int pixels) {
     QFont f = w->font();
-    // The height is that of the whole text line; Qt sizes fonts by the em,
-    // which is smaller by the font's own leading.
-    QFont probe = f;
-    probe.setPixelSize(100);
-    const int lineHeight = QFontMetrics(probe).height();
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * 100.0 / std::max(1, lineHeight)))));
+    f.setPixelSize(pixels);
     w->setFont(f);
 }
+
+void SetUpDialog(QDialog* d, int clientWidth, int clientHeight, int fontHeight) {
+    QPalette p = d->palette();
+    p.setColor(QPalette::Window, toQColor(colors::Cream));
+    d->setPalette(p);
+    d->setAutoFillBackground(true);
+    SetFontHeight(d, fontHeight);
+    d->setModal(true);
+    d->setFixedSize(clientWidth, clientHeight);
+}
+
+void SetDialogWidth(QDialog* d, int width) { d->setFixedSize(width, d->height()); }
+
+void SetDialogHeight(QDialog* d, int height) { d->setFixedSize(d->width(), height); }
+
+void NoEscapeKey(QDialog* d) { d->installEventFilter(new EscapeFilter(d)); }
+
+void NoDefaultButton(QPushButton* ok, QPushButton* cancel) {
+    for (QPushButton* b : {ok, cancel}) {
+        b->setDefault(false);
+        b->setAutoDefault(false);
+    }
+}
+
+void SetCaption(QLabel* label, const QString& caption) {
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) label->resize(needed, label->height());
+}
+
+void FocusBox(TEditBox* box) {
+    box->setAutoSelect(true);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+QString Fixed(double value, int width, int decimals) { return Qs(FixedText(value, width, decimals)); }
 
 }  // namespace vemlo

@@ -1,25 +1,59 @@
 #pragma once
-/// Pieces the settings dialogs share: the entry box that selects its whole
-/// text when it gets the focus, number texts as QStrings, and the placing,
-/// colours and fonts of the controls of a form built in code.
+/// The controls and helpers every form is built with: the panel and the
+/// compass arrow, the entry box, making and placing controls by their
+/// designer names, colours (in the program's colour form, red in the low
+/// byte) and font heights, and the common look of the dialogs.
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <string>
 
+#include "engine/NamedColors.h"
 #include "engine/Types.h"
 
 class QDialog;
-class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace vemlo::dlg {
+namespace vemlo {
 
-/// Colours of the dialog forms, red in the low byte.
-constexpr Color Cream = 0xF0FBFF;
-constexpr Color Navy = 0x800000;
-constexpr Color Blue = 0xFF0000;
+/// A panel: a filled box with an optional centred caption and a raised bevel
+/// of the given width (0 for none), optionally inside a single border line.
+class TPanel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    void setBevel(int width, bool border = false);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int bevel_ = 0;
+    bool border_ = false;
+};
+
+/// A button that shows a filled triangle pointing in one direction.
+class TArrow : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum Direction { Left, Up, Down, Right };
+    explicit TArrow(Direction d, QWidget* parent = nullptr);
+    Direction direction() const { return dir_; }
+    void setArrowColor(Color c) {
+        color_ = c;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Direction dir_;
+    Color color_ = 0;
+};
 
 /// An edit box that, with auto-select on, selects all its text whenever it
 /// receives the focus, so that typing replaces the old entry.
@@ -57,14 +91,18 @@ W* Make(QWidget* parent, const char* name, int left, int top, int width, int hei
     return w;
 }
 
+/// Gives an existing control its designer name and places it at (left, top)
+/// with the size w x h.
+void Place(QWidget* w, const char* name, int left, int top, int width, int height);
+
 /// A sunken frame, the form's bevel.
 QWidget* MakeBevel(QWidget* parent, const char* name, int left, int top, int width, int height);
 
-/// Fills the widget's background with the colour.
+/// Fills the control's background with the colour.
 void SetBackground(QWidget* w, Color c);
-/// Sets the colour of the widget's text.
+/// Sets the colour of the control's text (labels, boxes and buttons).
 void SetTextColor(QWidget* w, Color c);
-/// Sets the widget's font height in pixels.
+/// Sets the control's font height in pixels.
 void SetFontHeight(QWidget* w, int pixels);
 
 /// The common look of the settings dialogs: cream, the font height (14 unless
@@ -96,4 +134,4 @@ QString Fixed(double value, int width, int decimals);
 inline QString Qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string Ss(const QString& s) { return s.toStdString(); }
 
-}  // namespace vemlo::dlg
+}  // namespace vemlo
