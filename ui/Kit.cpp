@@ -1,12 +1,15 @@
 #include "ui/Kit.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/Settings.h"
 #include "output/QImageCanvas.h"
@@ -141,8 +144,13 @@ void SetTextColor(QWidget* w, Color c) {
 }
 
 void SetFontHeight(QWidget* w, int pixels) {
+    // The height is that of a whole line of text; Qt sizes fonts by the em,
+    // which is smaller by the font's own leading.
     QFont f = w->font();
-    f.setPixelSize(pixels);
+    QFont probe = f;
+    probe.setPixelSize(100);
+    const int lineHeight = QFontMetrics(probe).height();
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * 100.0 / std::max(1, lineHeight)))));
     w->setFont(f);
 }
 

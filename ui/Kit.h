@@ -102,7 +102,8 @@ QWidget* MakeBevel(QWidget* parent, const char* name, int left, int top, int wid
 void SetBackground(QWidget* w, Color c);
 /// Sets the colour of the control's text (labels, boxes and buttons).
 void SetTextColor(QWidget* w, Color c);
-/// Sets the control's font height in pixels.
+/// Sets the control's font so that a line of its text is this many pixels
+/// high (a font height counts the whole line, leading included).
 void SetFontHeight(QWidget* w, int pixels);
 
 /// The common look of the settings dialogs: cream, the font height (14 unless

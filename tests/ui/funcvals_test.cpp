@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -66,7 +67,7 @@ TEST_F(FuncList, DesignContentAndCaption) {
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0xA6, 0xCA, 0xF0));          // sky blue
     EXPECT_EQ(w.Label1->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));  // cream
     EXPECT_EQ(w.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
-    EXPECT_EQ(w.font().pixelSize(), 14);
+    EXPECT_NEAR(QFontMetrics(w.font()).height(), 14, 1);  // a line of text is 14 pixels high
 }
 
 TEST_F(FuncList, HeadingFollowsTheMode) {
