@@ -14,7 +14,7 @@
 #include "engine/GraphState.h"
 #include "engine/Modes.h"
 #include "engine/View.h"
-#include "tests/engine/RecordingCanvas.h"
+#include "tests/engine/recording_canvas.h"
 
 namespace vemlo::test {
 

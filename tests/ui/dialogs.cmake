@@ -1,6 +1,6 @@
 # The settings dialogs driven through their controls (offscreen).
 add_executable(dialog_tests
-  ${CMAKE_CURRENT_LIST_DIR}/dialogs_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../offscreen_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_axes_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_changer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_domain_test.cpp

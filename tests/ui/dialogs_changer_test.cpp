@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "tests/ui/dialogs_drive.h"
+#include "tests/ui/dialog_driver.h"
 #include "ui/Changer1.h"
 
 namespace vemlo {

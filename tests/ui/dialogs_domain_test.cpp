@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tests/ui/dialogs_drive.h"
+#include "tests/ui/dialog_driver.h"
 #include "ui/Domain1.h"
 
 namespace vemlo {

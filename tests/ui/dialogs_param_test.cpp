@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/dialogs_drive.h"
+#include "tests/ui/dialog_driver.h"
 #include "ui/Param1.h"
 
 namespace vemlo {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "engine/Settings.h"
-#include "tests/ui/dialogs_drive.h"
+#include "tests/ui/dialog_driver.h"
 #include "ui/ViewDlg.h"
 
 namespace vemlo {

@@ -2,11 +2,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include "UiFixture.h"
+#include "ui_fixture.h"
 #include "ui/Kit.h"
 #include "ui/TImage.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 using MainWindowTest = UiTest;
@@ -232,4 +232,4 @@ TEST_F(MainWindowTest, ExitReturnsToTheStartMenu) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

@@ -14,7 +14,7 @@
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 
 template <typename T>
 T* Find(QObject* root, const char* name) {
@@ -50,4 +50,4 @@ protected:
     static QAction* Item(const char* name) { return Find<QAction>(VemloScrn1, name); }
 };
 
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

@@ -1,7 +1,9 @@
 #pragma once
-// Drives a modal dialog from inside its exec(): a zero timer runs once the
-// dialog's event loop has started, looks at the controls by their designer
-// names, types into them and presses OK or Cancel.
+// Drives the modal dialogs in tests: looks at their controls by designer
+// name, types into boxes and presses OK or Cancel, from inside the dialog's
+// own event loop. WhenShown arms a dialog for its next exec(); ModalAnswer
+// answers a dialog that a command of the main window opens however late (a
+// drawing may process events many times before the dialog comes up).
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace vemlo::testing {
@@ -45,17 +48,51 @@ struct Session {
     std::function<void(QDialog&)> look;
 };
 
+/// Types into the boxes of a shown dialog and presses OK or Cancel, after the
+/// look (a look that closes the dialog by a key ends the session there).
+inline void Answer(QDialog& d, const Session& s) {
+    if (s.look) s.look(d);
+    if (!d.isVisible()) return;
+    for (const auto& [name, text] : s.typed) BoxOf(d, name.c_str())->setText(text);
+    d.findChild<QPushButton*>(s.ok ? "OKBtn" : "CancelBtn")->click();
+}
+
 /// Arms the dialog for the next exec(). The timer belongs to the dialog, so
 /// it dies with it if the routine never shows it.
 inline void WhenShown(QDialog& d, Session s) {
     QTimer::singleShot(0, &d, [&d, s]() {
         EXPECT_TRUE(d.isVisible());
-        if (s.look) s.look(d);
-        if (!d.isVisible()) return;  // the look closed it already
-        for (const auto& [name, text] : s.typed) BoxOf(d, name.c_str())->setText(text);
-        d.findChild<QPushButton*>(s.ok ? "OKBtn" : "CancelBtn")->click();
+        Answer(d, s);
     });
 }
+
+/// Answers the dialog once it is the active modal window, for as long as the
+/// object lives; shown() tells whether it came up.
+class ModalAnswer {
+public:
+    ModalAnswer(QDialog* dialog, std::map<std::string, QString> typed, bool ok = true,
+                std::function<void(QDialog&)> look = {})
+        : timer_(std::make_unique<QTimer>()), shown_(std::make_shared<bool>(false)) {
+        timer_->setInterval(2);
+        QTimer* t = timer_.get();
+        std::shared_ptr<bool> shown = shown_;
+        Session s{std::move(typed), ok, std::move(look)};
+        QObject::connect(t, &QTimer::timeout, [dialog, s, t, shown] {
+            if (!dialog->isVisible() || QApplication::activeModalWidget() != dialog) return;
+            t->stop();
+            *shown = true;
+            Answer(*dialog, s);
+        });
+        timer_->start();
+    }
+
+    /// Whether the dialog came up and was answered.
+    bool shown() const { return *shown_; }
+
+private:
+    std::unique_ptr<QTimer> timer_;
+    std::shared_ptr<bool> shown_;
+};
 
 /// The dialog opened with `box` focused and its whole text selected.
 inline void ExpectFocusedAndSelected(QDialog& d, const char* box) {

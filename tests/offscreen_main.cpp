@@ -1,11 +1,15 @@
-// The UI tests run against the program's own forms, created once in the
-// program's order on a screen of 1440 x 900 pixels.
+// The main of every Qt test program: the tests run on the offscreen platform,
+// without a display. Built with VEMLO_TEST_FORMS, the tests run against the
+// program's own forms, created once in the program's order on a screen of
+// 1440 x 900 pixels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#ifdef VEMLO_TEST_FORMS
 #include "app/Forms.h"
 #include "ui/Globals.h"
+#endif
 
 namespace {
 
@@ -25,9 +29,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef VEMLO_TEST_FORMS
     vemlo::SetScreenSizeOverride(QSize(1440, 900));
     vemlo::CreateForms();
+#endif
     const int rc = RUN_ALL_TESTS();
+#ifdef VEMLO_TEST_FORMS
     vemlo::DestroyForms();
+#endif
     return rc;
 }

@@ -2,10 +2,10 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "UiFixture.h"
+#include "ui_fixture.h"
 #include "output/QImageCanvas.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 using StartMenuTest = UiTest;
@@ -107,4 +107,4 @@ TEST_F(StartMenuTest, ButtonFiveEndsTheProgram) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

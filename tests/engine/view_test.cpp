@@ -5,7 +5,7 @@
 
 #include "engine/Modes.h"
 #include "engine/View.h"
-#include "tests/engine/RecordingCanvas.h"
+#include "tests/engine/recording_canvas.h"
 
 namespace vemlo {
 namespace {

@@ -2,12 +2,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "UiFixture.h"
+#include "ui_fixture.h"
 #include "engine/View.h"
 #include "output/QImageCanvas.h"
 #include "ui/TImage.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 using DrawingTest = UiTest;
@@ -144,4 +144,4 @@ TEST_F(DrawingTest, ImageShowsItsPicturePixelForPixel) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

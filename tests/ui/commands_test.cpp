@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <set>
 
-#include "ModalAnswer.h"
-#include "UiFixture.h"
+#include "dialog_driver.h"
+#include "ui_fixture.h"
 #include "engine/View.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
@@ -17,7 +17,7 @@
 #include "ui/Kit.h"
 #include "ui/TImage.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 const char* const kHump = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
@@ -334,4 +334,4 @@ TEST_F(CommandsTest, WindowStaysOpenWhileItDraws) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/Facets.h"
-#include "tests/engine/RecordingCanvas.h"
+#include "tests/engine/recording_canvas.h"
 
 namespace vemlo {
 namespace {

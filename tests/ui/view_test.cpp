@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <cmath>
 
-#include "ModalAnswer.h"
-#include "UiFixture.h"
+#include "dialog_driver.h"
+#include "ui_fixture.h"
 #include "engine/Settings.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
@@ -14,7 +14,7 @@
 #include "ui/TImage.h"
 #include "ui/ViewDlg.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 class ViewTest : public UiTest {
@@ -226,4 +226,4 @@ TEST_F(ViewTest, ParametersShowInTheLabelsAndReachTheFormulas) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

@@ -1,8 +1,8 @@
 #include <QMenuBar>
 
-#include "UiFixture.h"
+#include "ui_fixture.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 using MenuTest = UiTest;
@@ -130,4 +130,4 @@ TEST_F(MenuTest, DrawBoxIsAnUncheckedSwitchThatStaysOff) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing

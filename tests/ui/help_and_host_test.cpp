@@ -5,11 +5,11 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-#include "UiFixture.h"
+#include "ui_fixture.h"
 #include "output/QImageCanvas.h"
 #include "ui/TImage.h"
 
-namespace vemlo::test {
+namespace vemlo::testing {
 namespace {
 
 using HelpTest = UiTest;
@@ -146,4 +146,4 @@ TEST(QtHostTest, MessageIsAPlainBoxWithOk) {
 }
 
 }  // namespace
-}  // namespace vemlo::test
+}  // namespace vemlo::testing
