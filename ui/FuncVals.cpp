@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -68,6 +69,9 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
     };
 
     dlg::SetFontHeight(this, 14);
+    // The listing is laid out in columns.
+    Values->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    dlg::SetFontHeight(Values, 14);
     dlg::SetBackground(this, SkyBlue);
     dlg::SetTextColor(this, Black);
     dlg::SetBackground(Label1, dlg::Cream);
