@@ -92,6 +92,11 @@ void RepairBox(double& lo, double& hi) {
     if (lo >= hi) {
         hi = lo + 1;
         if (!(hi > lo)) hi = std::nextafter(lo, HUGE_VAL);
+        if (std::isinf(hi)) {
+            // lo is the largest double: nothing finite lies above it.
+            hi = lo;
+            lo = std::nextafter(hi, -HUGE_VAL);
+        }
     }
 }
 

@@ -52,7 +52,9 @@ bool ConvertEntry(GraphState& g, const std::string& text, double& v);
 void RepairRange(double& lo, double& hi);
 
 /// A window-box range that is empty or reversed (lo >= hi) becomes [lo, lo + 1]
-/// (or the next larger double, where lo + 1 rounds back to lo).
+/// (or up to the next larger double, where lo + 1 rounds back to lo). Both
+/// ends stay finite: when lo is the largest double, hi takes that value and
+/// lo the next smaller double.
 void RepairBox(double& lo, double& hi);
 
 /// Number of grid curves: rounded (halves to even), then anything outside

@@ -27,8 +27,13 @@ void EvaluatePar(GraphState& g, Canvas& c, Host& h, EvalPath path) {
     const Sweep walk{g.MaxT, g.Step};
     c.setPenColor(g.DColor);
 
-    const CurvePoint start = At(ev, g.MinT);
-    PlotPoint(g, c, start.x, start.y, start.z);
+    // A point that cannot be placed is not drawn and lifts the pen: the
+    // curve starts again at the next point that can, with a dot as at MinT.
+    bool penUp = true;
+    auto draw = [&](const CurvePoint& p) {
+        penUp = !(penUp ? PlotPoint(g, c, p.x, p.y, p.z) : Sketch(g, c, p.x, p.y, p.z));
+    };
+    draw(At(ev, g.MinT));
     if (g.FuncError) return;
     for (g.T = g.MinT; walk.runs(g.T); g.T = walk.next(g.T)) {
         h.processMessages();
@@ -36,8 +41,7 @@ void EvaluatePar(GraphState& g, Canvas& c, Host& h, EvalPath path) {
             g.Drawing = true;
             return;
         }
-        const CurvePoint p = At(ev, g.T);
-        Sketch(g, c, p.x, p.y, p.z);
+        draw(At(ev, g.T));
         if (g.FuncError) return;
     }
 

@@ -1,6 +1,7 @@
 #include "engine/SurfaceFrame.h"
 
 #include <cmath>
+#include <optional>
 
 #include "engine/Listing.h"
 #include "engine/Shading.h"
@@ -33,7 +34,7 @@ Verdict HeightTest(GraphState& g, double f, double lo, double hi) {
         g.FuncError = true;
         return Verdict::Stop;
     }
-    if (g.MathError || f < lo || f > hi) return Verdict::Skip;
+    if (g.MathError || !std::isfinite(f) || f < lo || f > hi) return Verdict::Skip;
     return Verdict::Keep;
 }
 
@@ -73,8 +74,10 @@ CellEnd BuildCell(GraphState& g, SurfaceModel& m, const Eye& e, double u, double
     PolyRecord& f = g.Polys;
     for (int i = 1; i <= 4; ++i) {
         const Vec3 p = m.corner(cu[i], cv[i]);
-        f.Corners[i] = Shape(g, p.x, p.y, p.z);
         if (g.FuncError) return CellEnd::Stop;
+        const std::optional<PointType> q = ShapeFinite(g, p.x, p.y, p.z);
+        if (!q) return CellEnd::Next;  // a corner that cannot be placed skips the cell
+        f.Corners[i] = *q;
     }
 
     const double uc = u + du / 2, vc = v + dv / 2;
@@ -124,16 +127,17 @@ bool DrawLineCase(GraphState& g, Canvas& c, SurfaceModel& m, const ParamGrid& p)
     const Sweep s = a.points();
     auto at = [&](double w) { return alongV ? m.point(p.u.min, w) : m.point(w, p.v.min); };
     for (double w = a.min; s.runs(w);) {
+        // A segment with an end that cannot be placed is left out.
         const Vec3 from = at(w);
-        const PointType pf = Shape(g, from.x, from.y, from.z);
+        const std::optional<PointType> pf = ShapeFinite(g, from.x, from.y, from.z);
         if (g.FuncError) return false;
-        c.moveTo(pf.x, pf.y);
+        if (pf) c.moveTo(pf->x, pf->y);
         w = s.next(w);
         if (std::isnan(w)) break;
         const Vec3 to = at(w);
-        const PointType pt = Shape(g, to.x, to.y, to.z);
+        const std::optional<PointType> pt = ShapeFinite(g, to.x, to.y, to.z);
         if (g.FuncError) return false;
-        c.lineTo(pt.x, pt.y);
+        if (pf && pt) c.lineTo(pt->x, pt->y);
     }
     return true;
 }

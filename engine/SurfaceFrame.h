@@ -72,8 +72,8 @@ public:
 double ForwardDifference(const std::function<double(double, double)>& f, double a, double b, bool alongA);
 
 /// The corner test of surfaces over a height: a syntax error sets FuncError
-/// and stops, a math error or a height outside lo..hi skips the cell (a NaN
-/// height passes).
+/// and stops; a math error, a height that is NaN or infinite, or one outside
+/// lo..hi skips the cell.
 Verdict HeightTest(GraphState& g, double f, double lo, double hi);
 
 /// Fill colour of a facet of slope (fx, fy): the upper side (AColor) faces
@@ -85,14 +85,16 @@ Color SlopeColor(GraphState& g, const Eye& e, double fx, double fy);
 /// Walks the cells (tolerance `tol` on each cell loop), stores the kept
 /// facets in Quads and orders and fills them. Returns false when the build
 /// stopped (a formula error, or the model's Stop) or was cancelled (Drawing
-/// is then set back to true); nothing is filled then. Once the store is full
-/// no later cell could be kept, so the walk ends there.
+/// is then set back to true); nothing is filled then. A cell with a corner
+/// that cannot be placed in the image (ShapeFinite) is skipped. Once the
+/// store is full no later cell could be kept, so the walk ends there.
 bool BuildSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, SurfaceModel& m, const ParamGrid& p,
                   double tol);
 
 /// The case of a zero step: a polyline in GridColor along the parameter that
 /// has a step (u at its minimum when only v moves, v at its minimum when only
-/// u moves); nothing when neither moves. Returns false when FuncError stopped it.
+/// u moves); nothing when neither moves. A segment with an end that cannot be
+/// placed (ShapeFinite) is left out. Returns false when FuncError stopped it.
 bool DrawLineCase(GraphState& g, Canvas& c, SurfaceModel& m, const ParamGrid& p);
 
 enum class BuildEnd { Stopped, Grid, Line };

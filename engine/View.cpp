@@ -39,6 +39,24 @@ std::int32_t Offset(std::int64_t p, std::int32_t origin) {
     return static_cast<std::int32_t>(q);
 }
 
+struct Projected {
+    double X, Y;
+};
+
+// The point's position in window client pixels, before rounding.
+Projected Project(const GraphState& g, double x, double y, double z) {
+    const ViewPoint v = ToView(g, x, y, z);
+    const Mat2& m = g.M2;
+    const double X = m[1][1] * v.r + m[2][1] * v.s + m[3][1] * v.t;
+    const double Y = m[1][2] * v.r + m[2][2] * v.s + m[3][2] * v.t;
+    const double t = v.t == 0 ? 1.0 : v.t;
+    return {X / t, Y / t};
+}
+
+PointType ToImage(const GraphState& g, const Projected& p) {
+    return {Offset(ToPixel(p.X), g.FLeft), Offset(ToPixel(p.Y), g.FHi)};
+}
+
 }  // namespace
 
 void Matrix1(GraphState& g, double dis, double rho, double theta, double phi) {
@@ -115,34 +133,35 @@ void Matrix2(GraphState& g) {
 }
 
 void Shape(const GraphState& g, double x, double y, double z, std::int32_t& px, std::int32_t& py) {
-    const ViewPoint v = ToView(g, x, y, z);
-    const Mat2& m = g.M2;
-    double X = m[1][1] * v.r + m[2][1] * v.s + m[3][1] * v.t;
-    double Y = m[1][2] * v.r + m[2][2] * v.s + m[3][2] * v.t;
-    const double t = v.t == 0 ? 1.0 : v.t;
-    X = X / t;
-    Y = Y / t;
-    px = Offset(ToPixel(X), g.FLeft);
-    py = Offset(ToPixel(Y), g.FHi);
+    const PointType p = ToImage(g, Project(g, x, y, z));
+    px = p.x;
+    py = p.y;
 }
 
-PointType Shape(const GraphState& g, double x, double y, double z) {
-    PointType p;
-    Shape(g, x, y, z, p.x, p.y);
-    return p;
+PointType Shape(const GraphState& g, double x, double y, double z) { return ToImage(g, Project(g, x, y, z)); }
+
+std::optional<PointType> ShapeFinite(const GraphState& g, double x, double y, double z) {
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) return std::nullopt;
+    const Projected p = Project(g, x, y, z);
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return std::nullopt;
+    return ToImage(g, p);
 }
 
-void PlotPoint(const GraphState& g, Canvas& c, double x, double y, double z) {
+bool PlotPoint(const GraphState& g, Canvas& c, double x, double y, double z) {
     c.setPenColor(g.DColor);
-    const PointType p = Shape(g, x, y, z);
-    c.moveTo(p.x, p.y);
-    c.lineTo(p.x, p.y);
+    const std::optional<PointType> p = ShapeFinite(g, x, y, z);
+    if (!p) return false;
+    c.moveTo(p->x, p->y);
+    c.lineTo(p->x, p->y);
+    return true;
 }
 
-void Sketch(const GraphState& g, Canvas& c, double x, double y, double z) {
+bool Sketch(const GraphState& g, Canvas& c, double x, double y, double z) {
     c.setPenColor(g.DColor);
-    const PointType p = Shape(g, x, y, z);
-    c.lineTo(p.x, p.y);
+    const std::optional<PointType> p = ShapeFinite(g, x, y, z);
+    if (!p) return false;
+    c.lineTo(p->x, p->y);
+    return true;
 }
 
 void Delay(int ms) {

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -64,6 +65,9 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
     };
 
     SetFontHeight(this, 14);
+    // The listing is laid out in columns.
+    Values->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    SetFontHeight(Values, 14);
     SetBackground(this, colors::SkyBlue);
     SetTextColor(this, colors::Black);
     SetBackground(Label1, colors::Cream);

@@ -88,6 +88,20 @@ TEST(Repairs, WindowBoxIsNeverEmpty) {
     EXPECT_GT(hi, lo);
 }
 
+TEST(Repairs, WindowBoxRepairStaysFinite) {
+    const double top = std::numeric_limits<double>::max();
+    const std::vector<std::pair<double, double>> rows = {
+        {top, top}, {top, 0}, {top, -top}, {std::nextafter(top, 0.0), 1}, {-top, -top}, {1e300, -1e300},
+    };
+    for (auto [lo, hi] : rows) {
+        SCOPED_TRACE(testing::Message() << lo << " " << hi);
+        RepairBox(lo, hi);
+        EXPECT_TRUE(std::isfinite(lo));
+        EXPECT_TRUE(std::isfinite(hi));
+        EXPECT_LT(lo, hi);
+    }
+}
+
 TEST(Repairs, TitleIsCutTo50CharactersNotBytes) {
     EXPECT_EQ(CutTitle(std::string(60, 'x')), std::string(50, 'x'));
     EXPECT_EQ(CutTitle(std::string(50, 'x')), std::string(50, 'x'));
@@ -237,6 +251,15 @@ TEST_F(SettingsTest, AxesEntriesSetAxesChangedOnlyOnAChange) {
     RepairWindowBox(g);
     EXPECT_EQ(g.WMinX, 2);
     EXPECT_EQ(g.WMaxX, 3);
+}
+
+TEST_F(SettingsTest, WindowBoxEnteredAtTheLargestDoubleStaysFinite) {
+    g.WMinZ = -10, g.WMaxZ = 10;
+    ApplyAxes(g, {"", "", "", "", "1.7976931348623157E308", "0"});
+    EXPECT_EQ(g.WMinZ, std::numeric_limits<double>::max());
+    RepairWindowBox(g);
+    EXPECT_TRUE(std::isfinite(g.WMaxZ));
+    EXPECT_LT(g.WMinZ, g.WMaxZ);
 }
 
 TEST_F(SettingsTest, ParametersGiveLabelsOnlyForChangedValues) {

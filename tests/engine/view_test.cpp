@@ -155,5 +155,32 @@ TEST_F(ViewTest, PlotPointAndSketchDrawWithTheDrawingColour) {
     EXPECT_EQ(calls[2].pen, g.DColor);
 }
 
+TEST_F(ViewTest, ShapeFinitePlacesOnlyPointsWithAFinitePosition) {
+    Build();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double x, y, z;
+        bool placed;
+    } rows[] = {
+        {0, 0, 0, true},    {3, -2, 10, true},        {1e12, 0, 0, true}, {nan, 0, 0, false},
+        {0, nan, 0, false}, {0, 0, nan, false},       {inf, 0, 0, false}, {0, -inf, 0, false},
+        {0, 0, inf, false}, {1e308, 1e308, 0, false},  // finite, but its projection overflows
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.x << ", " << r.y << ", " << r.z);
+        const std::optional<PointType> p = ShapeFinite(g, r.x, r.y, r.z);
+        ASSERT_EQ(p.has_value(), r.placed);
+        if (p) {
+            EXPECT_EQ(*p, Shape(g, r.x, r.y, r.z));
+        }
+
+        RecordingCanvas c;
+        EXPECT_EQ(PlotPoint(g, c, r.x, r.y, r.z), r.placed);
+        EXPECT_EQ(Sketch(g, c, r.x, r.y, r.z), r.placed);
+        EXPECT_EQ(c.calls().size(), r.placed ? 3u : 0u);
+    }
+}
+
 }  // namespace
 }  // namespace vemlo

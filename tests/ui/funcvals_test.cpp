@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -68,6 +69,18 @@ TEST_F(FuncList, DesignContentAndCaption) {
     EXPECT_EQ(w.Label1->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));  // cream
     EXPECT_EQ(w.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
     EXPECT_NEAR(QFontMetrics(w.font()).height(), 14, 1);  // a line of text is 14 pixels high
+}
+
+TEST_F(FuncList, ValuesLineUpInAFixedPitchFont) {
+    const QFont f = w.Values->font();
+    EXPECT_NEAR(QFontMetrics(f).height(), 14, 1);
+    EXPECT_TRUE(QFontInfo(f).fixedPitch());
+    // Lines of the same length are as wide, whatever their blanks and signs.
+    const QString a = QStringLiteral("    -1.000     -1.000        1.000E-07");
+    const QString b = QStringLiteral("  1234.567   1234.567 12345.6789 12345");
+    ASSERT_EQ(a.size(), b.size());
+    const QFontMetrics m(f);
+    EXPECT_EQ(m.horizontalAdvance(a), m.horizontalAdvance(b));
 }
 
 TEST_F(FuncList, HeadingFollowsTheMode) {
