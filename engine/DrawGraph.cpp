@@ -1,6 +1,7 @@
 #include "engine/DrawGraph.h"
 
 #include "engine/Builders.h"
+#include "engine/Decorations.h"
 #include "engine/Modes.h"
 #include "engine/View.h"
 
@@ -17,6 +18,9 @@ void DrawGraph(GraphState& g, Canvas& c, Host& h, const DrawRequest& r) {
     g.Drawing = true;
     if (g.FunctionCalled) EvaluateF(g, c, h, r.path);
     if (!r.decorations) return;
+    if (g.PlaneDraw) EditPlane(g, c, h);
+    if (g.LineDraw) EditLine(g, c, h);
+    if (r.drawBox) BoxIt(g, c, true, r.path);
 }
 
 }  // namespace vemlo

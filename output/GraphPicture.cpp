@@ -8,7 +8,7 @@
 
 namespace vemlo {
 
-QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path) {
+QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path, bool drawBox) {
     // The graphing rectangle is the image with its one-pixel frame around it,
     // placed where the main window has it: Shape clamps points left of and
     // above the window's client area, so the offset shows in what is drawn.
@@ -24,6 +24,7 @@ QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path) {
     g.FunctionCalled = true;
     DrawRequest request;
     request.path = path;
+    request.drawBox = drawBox;
     DrawGraph(g, canvas, host, request);
     Axes(g, canvas);
     canvas.flush();

@@ -11,8 +11,11 @@
 namespace vemlo {
 
 /// Draws g's graph into a w x h image; the graphing rectangle of g is set so
-/// that the image fills it. FuncError tells whether a formula failed.
-QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::Compiled);
+/// that the image fills it. The plane and the line are drawn as far as they
+/// are switched on, the box when `drawBox`. FuncError tells whether a formula
+/// failed.
+QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::Compiled,
+                        bool drawBox = false);
 
 /// The start menu's picture: a shaded sample surface with its labelled axes.
 QImage StartMenuPicture();

@@ -15,6 +15,8 @@ TChangeDlg* ChangeDlg = nullptr;
 TDomainDlg* DomainDlg = nullptr;
 TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
+TPlaneDlg* PlaneDlg = nullptr;
+TLineDlg* LineDlg = nullptr;
 TFuncList* FuncList = nullptr;
 
 GraphState& TheGraph() {

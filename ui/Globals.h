@@ -14,7 +14,9 @@ class TChangeDlg;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
+class TLineDlg;
 class TParamDlg;
+class TPlaneDlg;
 class TViewDlg;
 
 /// The one graph of the running program. Engine routines take it by reference.
@@ -34,6 +36,8 @@ extern TChangeDlg* ChangeDlg;
 extern TDomainDlg* DomainDlg;
 extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
+extern TPlaneDlg* PlaneDlg;
+extern TLineDlg* LineDlg;
 extern TFuncList* FuncList;
 
 }  // namespace vemlo

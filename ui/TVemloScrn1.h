@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace vemlo {
 
+class DecorationCommands;
 struct DrawRequest;
 struct FormulaLabels;
 class TArrow;
@@ -142,6 +143,9 @@ public:
     QtHost Host1;
     /// The lines of the last value listing.
     std::vector<std::string> Listing;
+
+    /// The Plane, Line and Box commands.
+    DecorationCommands* Decorations = nullptr;
 
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.

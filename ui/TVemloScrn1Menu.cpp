@@ -98,8 +98,8 @@ void TVemloScrn1::CreateMenu() {
     Draw3 = AddItem(w, Line1, "Draw", "Draw3", nullptr);
     Edit3 = AddItem(w, Line1, "Edit", "Edit3", nullptr);
 
-    // The check mark of Draw Box is the box's switch. The box cannot be drawn
-    // yet, so the switch stays off and unchecked rather than promise a box.
+    // The check mark of Draw Box is the box's switch: unchecked at start, and
+    // changed only by the item itself.
     Box1 = AddMenu(bar, "Box", "Box1");
     DrawBox1 = AddItem(w, Box1, "Draw Box", "DrawBox1", nullptr);
     DrawBox1->setCheckable(true);

@@ -1,12 +1,15 @@
 # The settings dialogs (function entry, curves/step/title, axes, view, domain,
-# parameters) and the kit every form, the main window's too, is built with.
+# parameters, plane and line) and the kit every form, the main window's too,
+# is built with.
 add_library(vemlo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Axes1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Changer1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Domain1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Eqn1Dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Kit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LineDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Param1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlaneDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ViewDlg.cpp
 )
 target_link_libraries(vemlo_dialogs PUBLIC vemlo_engine vemlo_output Qt6::Widgets)

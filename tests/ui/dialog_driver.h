@@ -70,8 +70,9 @@ inline void WhenShown(QDialog& d, Session s) {
 /// object lives; shown() tells whether it came up.
 class ModalAnswer {
 public:
-    ModalAnswer(QDialog* dialog, std::map<std::string, QString> typed, bool ok = true,
-                std::function<void(QDialog&)> look = {})
+    using Look = std::function<void(QDialog&)>;
+
+    ModalAnswer(QDialog* dialog, std::map<std::string, QString> typed, bool ok = true, Look look = {})
         : timer_(std::make_unique<QTimer>()), shown_(std::make_shared<bool>(false)) {
         timer_->setInterval(2);
         QTimer* t = timer_.get();

@@ -45,13 +45,13 @@ const MenuRow kMenu[] = {
     {"View2", "View", "MainMenu1", true},
     {"View1", "Change View", "View2", true},
     {"Plane1", "Plane", "MainMenu1", true},
-    {"Draw2", "Draw", "Plane1", false},
-    {"Edit2", "Edit", "Plane1", false},
+    {"Draw2", "Draw", "Plane1", true},
+    {"Edit2", "Edit", "Plane1", true},
     {"Line1", "Line", "MainMenu1", true},
-    {"Draw3", "Draw", "Line1", false},
-    {"Edit3", "Edit", "Line1", false},
+    {"Draw3", "Draw", "Line1", true},
+    {"Edit3", "Edit", "Line1", true},
     {"Box1", "Box", "MainMenu1", true},
-    {"DrawBox1", "Draw Box", "Box1", false},
+    {"DrawBox1", "Draw Box", "Box1", true},
     {"Contours1", "Contours", "MainMenu1", true},
     {"Draw4", "Draw", "Contours1", false},
     {"Edit6", "Edit", "Contours1", false},
@@ -112,21 +112,21 @@ TEST_F(MenuTest, SeparatorsAndHiddenItemStayInPlace) {
     EXPECT_EQ(separators, 2);
 }
 
-// The check mark of Draw Box is the switch of the bounding box. Until the box
-// can be drawn the item is off: a check mark that drew nothing would only
-// pretend. It starts unchecked, and neither a click nor a new mode changes it.
-TEST_F(MenuTest, DrawBoxIsAnUncheckedSwitchThatStaysOff) {
+// The check mark of Draw Box is the switch of the bounding box. It starts
+// unchecked, each click toggles it, and a new mode leaves it as it is.
+TEST_F(MenuTest, DrawBoxIsACheckSwitchThatOnlyItsClickChanges) {
     Pick('1');
     QAction* box = Item("DrawBox1");
     ASSERT_TRUE(box->isCheckable());
     EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(box->isEnabled());
+    EXPECT_TRUE(box->isEnabled());
     box->trigger();
-    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(box->isChecked());
     VemloScrn1->Exit1->trigger();
     Pick('2');
+    EXPECT_TRUE(box->isChecked());
+    box->trigger();
     EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(box->isEnabled());
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
 // vemlo_render: draws one graph headless into a PNG, the way the Draw command
-// draws it (mode defaults, transform, builder, axes), for looking at the
-// builders' pictures without the program's windows.
+// draws it (mode defaults, transform, builder, plane, line, box, axes), for
+// looking at the pictures without the program's windows.
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QImage>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "engine/Decorations.h"
 #include "engine/Modes.h"
 #include "engine/Settings.h"
 #include "output/GraphPicture.h"
@@ -80,8 +83,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption size("size", "Image size WxH.", "size", "776x466");
     const QCommandLineOption flat("no-shading", "Fill facets with their side colours unshaded.");
     const QCommandLineOption reference("reference", "Evaluate by reading the formulas every time.");
+    const QCommandLineOption plane("plane", "Plane: point, normal[, minx,maxx,miny,maxy] (mode 1).", "list");
+    const QCommandLineOption line("line", "Line: x1,y1,z1,x2,y2,z2.", "list");
+    const QCommandLineOption box("box", "Draw the bounding box.");
     const QCommandLineOption out("out", "Output PNG file.", "file");
-    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, out});
+    cl.addOptions(
+        {mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box, out});
     cl.process(app);
 
     GraphState g;
@@ -121,13 +128,35 @@ int main(int argc, char** argv) {
     g.DeltaY = vemlo::RepairCurves(g.DeltaY);
     g.Step = vemlo::RepairStep(g.Step);
 
+    // As the plane and line dialogs take them, then switched on.
+    if (cl.isSet(plane)) {
+        std::vector<std::string> items;
+        if (g.Choice != '1' || !SplitList(cl.value(plane), 10, items) || !AllReadable(g, items))
+            return Fail("bad --plane");
+        vemlo::ResetPlane(g);
+        std::array<std::string, 10> boxes;
+        std::copy(items.begin(), items.end(), boxes.begin());
+        vemlo::ApplyPlane(g, boxes);
+        if (!g.PlaneFlag) return Fail("--plane: the point or the normal must differ from 0");
+        g.PlaneDraw = true;
+    }
+    if (cl.isSet(line)) {
+        std::vector<std::string> items;
+        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items)) return Fail("bad --line");
+        std::array<std::string, 6> boxes;
+        std::copy(items.begin(), items.end(), boxes.begin());
+        vemlo::ApplyLine(g, boxes);
+        if (!g.LineFlag) return Fail("--line: a point must differ from 0");
+        g.LineDraw = true;
+    }
+
     const QStringList wh = cl.value(size).split('x');
     const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
     if (w < 50 || h < 50 || w > 8000 || h > 8000) return Fail("bad --size (50x50 to 8000x8000)");
     if (!cl.isSet(out)) return Fail("--out is needed");
 
     const QImage image = vemlo::DrawGraphPicture(
-        g, w, h, cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled);
+        g, w, h, cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled, cl.isSet(box));
     if (!image.save(cl.value(out), "PNG")) return Fail("cannot write " + cl.value(out));
     if (g.FuncError) return Fail("ERROR...Check your Functions");
     return 0;
