@@ -366,7 +366,9 @@ TEST_F(DecorationTest, ValuesThatAreNotFiniteStayOutOfTheExtent) {
     EXPECT_EQ(g.MinY, 0);
     EXPECT_TRUE(std::isfinite(g.MaxY));
     EXPECT_GT(g.MaxY, 1.5e308);
-    EXPECT_EQ(canvas.lines().size(), 12u);
+    // Corners that far out have no position in the image: only the four
+    // edges of the face y = 0 are drawn.
+    EXPECT_EQ(canvas.lines().size(), 4u);
 }
 
 TEST_F(DecorationTest, BoxEdgesWithACornerThatCannotBePlacedAreLeftOut) {
