@@ -7,6 +7,7 @@
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/Contour1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
@@ -15,6 +16,7 @@
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 #include "ui/ViewDlg.h"
+#include "ui/Zlevels.h"
 
 namespace vemlo {
 
@@ -32,12 +34,13 @@ FormEntry Entry(Form*& instance) {
 
 // The order of creation is the order of this list. The forms still to come
 // take their places as they are added: TColorForm2 and TColorForm after
-// TChangeDlg; TPlaneDlg, TLineDlg, TContourDlg, TZlevelsFm and TSampleFm after
-// TViewDlg; TMovieDlg last.
+// TChangeDlg; TPlaneDlg and TLineDlg between TViewDlg and TContourDlg;
+// TSampleFm after TZlevelsFm; TMovieDlg last.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg), Entry(EqnDlg),  Entry(ChangeDlg),
-        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg), Entry(HelpDlg), Entry(FuncList),
+        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
+        Entry(ChangeDlg),  Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
+        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(HelpDlg),  Entry(FuncList),
     };
 }
 

@@ -15,6 +15,8 @@ TChangeDlg* ChangeDlg = nullptr;
 TDomainDlg* DomainDlg = nullptr;
 TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
+TContourDlg* ContourDlg = nullptr;
+TZlevelsFm* ZlevelsFm = nullptr;
 TFuncList* FuncList = nullptr;
 
 GraphState& TheGraph() {

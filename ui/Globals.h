@@ -1,6 +1,7 @@
 #pragma once
 /// The program-wide graph, the screen size the window is sized from, and the
-/// settings dialogs and value listing that the main window's commands open.
+/// settings dialogs, value listing and levels window that the main window's
+/// commands open.
 
 #include <QSize>
 
@@ -11,11 +12,13 @@ namespace vemlo {
 
 class TAxesDlg;
 class TChangeDlg;
+class TContourDlg;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
 class TParamDlg;
 class TViewDlg;
+class TZlevelsFm;
 
 /// The one graph of the running program. Engine routines take it by reference.
 GraphState& TheGraph();
@@ -34,6 +37,8 @@ extern TChangeDlg* ChangeDlg;
 extern TDomainDlg* DomainDlg;
 extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
+extern TContourDlg* ContourDlg;
+extern TZlevelsFm* ZlevelsFm;
 extern TFuncList* FuncList;
 
 }  // namespace vemlo

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/ContourCommands.h"
 #include "ui/Controls.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
@@ -54,6 +55,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     setObjectName(QStringLiteral("VemloScrn1"));
     CreateComponents();
     CreateMenu();
+    Contours = new ContourCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

@@ -1,7 +1,8 @@
-# The settings dialogs: function entry, curves/step/title, axes, view, domain, parameters.
+# The settings dialogs: function entry, curves/step/title, axes, view, domain, parameters, contours.
 add_library(vemlo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Axes1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Changer1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Contour1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Domain1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Eqn1Dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NumText.cpp
