@@ -7,6 +7,7 @@
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/Contour1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
@@ -17,6 +18,7 @@
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 #include "ui/ViewDlg.h"
+#include "ui/Zlevels.h"
 
 namespace vemlo {
 
@@ -41,6 +43,11 @@ std::vector<FormEntry> FormList() {
         Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
         Entry(ChangeDlg), Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
         Entry(PlaneDlg),  Entry(LineDlg),    Entry(HelpDlg),  Entry(FuncList),
+// TChangeDlg; TPlaneDlg and TLineDlg between TViewDlg and TContourDlg;
+// TSampleFm after TZlevelsFm; TMovieDlg last.
+        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
+        Entry(ChangeDlg),  Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
+        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(HelpDlg),  Entry(FuncList),
     };
 }
 

@@ -17,6 +17,8 @@ TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
 TPlaneDlg* PlaneDlg = nullptr;
 TLineDlg* LineDlg = nullptr;
+TContourDlg* ContourDlg = nullptr;
+TZlevelsFm* ZlevelsFm = nullptr;
 TFuncList* FuncList = nullptr;
 
 GraphState& TheGraph() {

@@ -1,6 +1,7 @@
 #pragma once
 /// The program-wide graph, the screen size the window is sized from, and the
-/// settings dialogs and value listing that the main window's commands open.
+/// settings dialogs, value listing and levels window that the main window's
+/// commands open.
 
 #include <QSize>
 
@@ -11,6 +12,7 @@ namespace vemlo {
 
 class TAxesDlg;
 class TChangeDlg;
+class TContourDlg;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
@@ -18,6 +20,7 @@ class TLineDlg;
 class TParamDlg;
 class TPlaneDlg;
 class TViewDlg;
+class TZlevelsFm;
 
 /// The one graph of the running program. Engine routines take it by reference.
 GraphState& TheGraph();
@@ -38,6 +41,8 @@ extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
 extern TPlaneDlg* PlaneDlg;
 extern TLineDlg* LineDlg;
+extern TContourDlg* ContourDlg;
+extern TZlevelsFm* ZlevelsFm;
 extern TFuncList* FuncList;
 
 }  // namespace vemlo

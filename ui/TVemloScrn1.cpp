@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "ui/DecorationCommands.h"
+#include "ui/ContourCommands.h"
+#include "ui/Kit.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -53,6 +55,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     CreateComponents();
     CreateMenu();
     Decorations = new DecorationCommands(*this);
+    Contours = new ContourCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

@@ -24,6 +24,7 @@ class QPushButton;
 namespace vemlo {
 
 class DecorationCommands;
+class ContourCommands;
 struct DrawRequest;
 struct FormulaLabels;
 class TArrow;
@@ -128,6 +129,9 @@ public:
     QAction* Create1;
     QAction* Play1;
     QAction* Edit7;
+
+    /// The Contours menu's commands.
+    ContourCommands* Contours = nullptr;
 
     /// Copy of the graphing image alone, and the full-graph picture.
     TBitmap PicMap;

@@ -12,6 +12,7 @@
 #include "ui/Kit.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
+#include "ui/Zlevels.h"
 
 namespace vemlo {
 
@@ -85,6 +86,10 @@ void TVemloScrn1::ScreenSetup() {
     DrawBtn->move(G.FRight + 25, G.FLo - 30);
 
     Tick(G, Image1->canvas());
+
+    // The levels window stands beside the graphing rectangle, under Cancel Draw.
+    if (ZlevelsFm)
+        ZlevelsFm->move(Client->mapToGlobal(QPoint(G.FRight + 30, DrawBtn->y() + DrawBtn->height() + 10)));
 
     G.EraseAxes = true;
     Axes(G, Image1->canvas());

@@ -6,6 +6,7 @@
 #include "ui/THelpDlg.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
+#include "ui/Zlevels.h"
 
 namespace vemlo {
 
@@ -131,6 +132,7 @@ void TVemloScrn1::SetModeItems() {
 
 void TVemloScrn1::Exit1Click() {
     GraphState& G = TheGraph();
+    if (ZlevelsFm) ZlevelsFm->close();
     PicMap.replace(0, 0);
     G.Drawing = false;
     G.Framing = false;

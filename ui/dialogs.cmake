@@ -1,9 +1,11 @@
 # The settings dialogs (function entry, curves/step/title, axes, view, domain,
 # parameters, plane and line) and the kit every form, the main window's too,
 # is built with.
+# The settings dialogs: function entry, curves/step/title, axes, view, domain, parameters, contours.
 add_library(vemlo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Axes1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Changer1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Contour1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Domain1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Eqn1Dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Kit.cpp

@@ -4,6 +4,7 @@ add_executable(dialog_tests
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_axes_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_changer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_decorations_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_contour_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_domain_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_eqn_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_param_test.cpp

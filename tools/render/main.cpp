@@ -1,6 +1,7 @@
 // vemlo_render: draws one graph headless into a PNG, the way the Draw command
-// draws it (mode defaults, transform, builder, plane, line, box, axes), for
-// looking at the pictures without the program's windows.
+// draws it (mode defaults, transform, builder, plane, line, box, axes),
+// optionally with its contour levels over it, for looking at the pictures
+// without the program's windows.
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -12,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/Contours.h"
 #include "engine/Decorations.h"
 #include "engine/Modes.h"
 #include "engine/Settings.h"
 #include "output/GraphPicture.h"
+#include "output/QImageCanvas.h"
 
 namespace {
 
@@ -86,9 +89,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption plane("plane", "Plane: point, normal[, minx,maxx,miny,maxy] (mode 1).", "list");
     const QCommandLineOption line("line", "Line: x1,y1,z1,x2,y2,z2.", "list");
     const QCommandLineOption box("box", "Draw the bounding box.");
+    const QCommandLineOption contours(
+        "contours", "Contours over the graph (modes 1 and 2): grid,levels[,3d], e.g. 20,10 or 60,16,3d.",
+        "list");
     const QCommandLineOption out("out", "Output PNG file.", "file");
-    cl.addOptions(
-        {mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box, out});
+    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box,
+                   contours, out});
     cl.process(app);
 
     GraphState g;
@@ -155,8 +161,31 @@ int main(int argc, char** argv) {
     if (w < 50 || h < 50 || w > 8000 || h > 8000) return Fail("bad --size (50x50 to 8000x8000)");
     if (!cl.isSet(out)) return Fail("--out is needed");
 
-    const QImage image = vemlo::DrawGraphPicture(
-        g, w, h, cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled, cl.isSet(box));
+    int grid = 0, levels = 0;
+    bool threeD = false;
+    if (cl.isSet(contours)) {
+        const QStringList parts = cl.value(contours).split(',');
+        grid = parts.value(0).toInt();
+        levels = parts.value(1).toInt();
+        threeD = parts.size() == 3 && parts[2].trimmed() == "3d";
+        if (parts.size() < 2 || parts.size() > 3 || (parts.size() == 3 && !threeD) || grid < 1 || grid > 60 ||
+            levels < 2 || levels > 16)
+            return Fail("bad --contours (grid 1..60, levels 2..16, optionally 3d)");
+    }
+
+    const vemlo::EvalPath path = cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled;
+    QImage image = vemlo::DrawGraphPicture(g, w, h, path, cl.isSet(box));
+    if (cl.isSet(contours)) {
+        // As Contours > Draw does after a drawing: over the graph and its axes,
+        // with the pen the axes leave on the graphing image.
+        const bool failed = g.FuncError;
+        vemlo::QImageCanvas canvas(image);
+        canvas.setPenWidth(2);
+        vemlo::NullHost host;
+        vemlo::DrawContours(g, canvas, host, grid, grid, levels, threeD, path);
+        canvas.flush();
+        g.FuncError = g.FuncError || failed;
+    }
     if (!image.save(cl.value(out), "PNG")) return Fail("cannot write " + cl.value(out));
     if (g.FuncError) return Fail("ERROR...Check your Functions");
     return 0;

@@ -1,0 +1,3 @@
+add_executable(contour_tests contours_test.cpp)
+target_link_libraries(contour_tests PRIVATE vemlo_engine GTest::gtest_main)
+gtest_discover_tests(contour_tests)
