@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
+#include "ui/FileCommands.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/TImage.h"
@@ -54,6 +55,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     setObjectName(QStringLiteral("VemloScrn1"));
     CreateComponents();
     CreateMenu();
+    Files = new FileCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;
