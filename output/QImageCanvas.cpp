@@ -86,6 +86,14 @@ void QImageCanvas::flush() {
     }
 }
 
+void QImageCanvas::copyPicture(int x, int y, const QImage& picture) {
+    QPainter& p = painter();
+    const QPainter::CompositionMode mode = p.compositionMode();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, y, picture);
+    p.setCompositionMode(mode);
+}
+
 QFont QImageCanvas::font(int points) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));

@@ -51,6 +51,10 @@ public:
     int textWidth(const std::string& text) const override;
     int textHeight(const std::string& text) const override;
 
+    /// Copies the picture's pixels unchanged into the image with its top-left
+    /// corner at (x, y).
+    void copyPicture(int x, int y, const QImage& picture);
+
     /// Ends the painter so the image can be read or copied safely.
     void flush();
 

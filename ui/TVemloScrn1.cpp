@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "ui/DecorationCommands.h"
 #include "ui/ContourCommands.h"
-#include "ui/Kit.h"
+#include "ui/DecorationCommands.h"
+#include "ui/FileCommands.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -56,6 +56,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     CreateMenu();
     Decorations = new DecorationCommands(*this);
     Contours = new ContourCommands(*this);
+    Files = new FileCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

@@ -27,6 +27,7 @@ class DecorationCommands;
 class ContourCommands;
 struct DrawRequest;
 struct FormulaLabels;
+class FileCommands;
 class TArrow;
 class TImage;
 class TPanel;
@@ -150,6 +151,8 @@ public:
 
     /// The Plane, Line and Box commands.
     DecorationCommands* Decorations = nullptr;
+    /// Picture files, clipboard and printing.
+    FileCommands* Files = nullptr;
 
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +44,14 @@ void TVemloScrn1::LockCommands() {
         a->setVisible(false);
         return enabled;
     };
-    for (QAction* a : findChildren<QAction*>()) lock(a, ownEnabled(a));
+    // The window's own commands; the dialogs it holds keep their inner actions.
+    auto inDialog = [this](QObject* o) {
+        for (QObject* p = o->parent(); p && p != this; p = p->parent())
+            if (qobject_cast<QDialog*>(p)) return true;
+        return false;
+    };
+    for (QAction* a : findChildren<QAction*>())
+        if (!inDialog(a)) lock(a, ownEnabled(a));
     for (QWidget* w : std::initializer_list<QWidget*>{DrawButn2, Arrow1, Arrow2, Arrow3, Arrow4})
         lock(w, w->isEnabled());
     // The start menu, the help and the listing must not act on the graph
