@@ -11,6 +11,7 @@
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
+#include "ui/Moviefm.h"
 #include "ui/Param1.h"
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
@@ -33,11 +34,12 @@ FormEntry Entry(Form*& instance) {
 // The order of creation is the order of this list. The forms still to come
 // take their places as they are added: TColorForm2 and TColorForm after
 // TChangeDlg; TPlaneDlg, TLineDlg, TContourDlg, TZlevelsFm and TSampleFm after
-// TViewDlg; TMovieDlg last.
+// TViewDlg.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg), Entry(EqnDlg),  Entry(ChangeDlg),
-        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg), Entry(HelpDlg), Entry(FuncList),
+        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
+        Entry(ChangeDlg), Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
+        Entry(HelpDlg),   Entry(FuncList),   Entry(MovieDlg),
     };
 }
 

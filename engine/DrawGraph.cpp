@@ -15,7 +15,7 @@ void DrawGraph(GraphState& g, Canvas& c, Host& h, const DrawRequest& r) {
     if (!IsGraphMode(g.Choice)) return;
     if (r.transform) UpdateView(g);
     g.Drawing = true;
-    if (g.FunctionCalled) EvaluateF(g, c, h, r.path);
+    if (g.FunctionCalled || r.evenUncalled) EvaluateF(g, c, h, r.path);
     if (!r.decorations) return;
 }
 

@@ -16,6 +16,7 @@ TDomainDlg* DomainDlg = nullptr;
 TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
 TFuncList* FuncList = nullptr;
+TMovieDlg* MovieDlg = nullptr;
 
 GraphState& TheGraph() {
     static GraphState graph;

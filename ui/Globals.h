@@ -14,6 +14,7 @@ class TChangeDlg;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
+class TMovieDlg;
 class TParamDlg;
 class TViewDlg;
 
@@ -35,5 +36,6 @@ extern TDomainDlg* DomainDlg;
 extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
 extern TFuncList* FuncList;
+extern TMovieDlg* MovieDlg;
 
 }  // namespace vemlo

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 namespace vemlo {
@@ -16,6 +18,33 @@ void QtHost::processMessages() {
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
+}
+
+void QtHost::pause(int ms, const bool& going) {
+    QElapsedTimer since;
+    since.start();
+    if (target_) {
+        target_->update();
+        sinceRepaint_.start();
+    }
+    QCoreApplication::processEvents();
+    const qint64 left = ms - since.elapsed();
+    if (left <= 0 || !going) return;
+    // Ends at the time given, or at the first look after a button press
+    // cleared the flag; the looks are a few milliseconds apart.
+    constexpr int kLookMs = 5;
+    QEventLoop loop;
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&loop, &going] {
+        if (!going) loop.quit();
+    });
+    end.start(static_cast<int>(left));
+    look.start(kLookMs);
+    loop.exec();
 }
 
 void QtHost::setCursor(CursorKind kind) {

@@ -22,6 +22,9 @@ public:
     /// drawn so far, at most every few hundredths of a second, so a long
     /// drawing shows its progress.
     void processMessages() override;
+    /// Repaints the repaint target now, then runs the event loop for ms
+    /// milliseconds (at least one pass), ending early once `going` is false.
+    void pause(int ms, const bool& going) override;
     /// Busy sets the application's wait cursor once; Default removes it
     /// however often Busy was asked for.
     void setCursor(CursorKind kind) override;

@@ -9,6 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
+#include "ui/MovieCommands.h"
 #include "ui/TImage.h"
 
 namespace vemlo {
@@ -54,6 +55,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     setObjectName(QStringLiteral("VemloScrn1"));
     CreateComponents();
     CreateMenu();
+    Movies = new MovieCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

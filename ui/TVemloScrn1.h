@@ -25,6 +25,7 @@ namespace vemlo {
 
 struct DrawRequest;
 struct FormulaLabels;
+class MovieCommands;
 class TArrow;
 class TImage;
 class TPanel;
@@ -142,6 +143,9 @@ public:
     QtHost Host1;
     /// The lines of the last value listing.
     std::vector<std::string> Listing;
+
+    /// The Movie menu's commands.
+    MovieCommands* Movies = nullptr;
 
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.

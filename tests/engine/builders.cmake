@@ -2,6 +2,7 @@ add_executable(builder_tests
   builders_curve_test.cpp
   builders_cyl_test.cpp
   builders_listing_test.cpp
+  movie_test.cpp
   builders_rect_test.cpp
   builders_reference_test.cpp
   builders_twopar_test.cpp
