@@ -75,8 +75,9 @@ void DrawMovieFrame(GraphState& g, Canvas& c, int k, int n) {
     for (int j = 1; j <= n; ++j) {
         g.Polys = g.Quads[j];
         g.Polys.PenStyle = outline;
-        c.setPenStyle(outline);
         c.setPenColor(g.GridColor);
+        c.setPenStyle(outline);
+        c.setPenWidth(1);
         c.setBrushColor(g.Polys.FillColor);
         c.polygon(&g.Polys.Corners[1], 4);
         c.setPenStyle(TPenStyle::Solid);

@@ -41,7 +41,9 @@ void MovieCommands::Create1Click() {
     caption_->adjustSize();
     caption_->show();
     w_.Host1.processMessages();
+    w_.Host1.holdListings(true);
     CreateMovie(G, w_.Image1->canvas(), w_.Host1);
+    w_.Host1.holdListings(false);
     caption_->hide();
     w_.Edit4->setText(QStringLiteral("30"));
     w_.Edit5->setText(QStringLiteral("40"));

@@ -12,12 +12,15 @@ namespace vemlo {
 QtHost::QtHost(QWidget* window) : window_(window) {}
 
 void QtHost::processMessages() {
+    constexpr qint64 kPassNs = 1000000;
+    if (sincePass_.isValid() && sincePass_.nsecsElapsed() < kPassNs) return;
     constexpr int kRepaintMs = 40;
     if (target_ && (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs)) {
         target_->update();
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
+    sincePass_.start();
 }
 
 void QtHost::pause(int ms, const bool& going) {
@@ -28,6 +31,7 @@ void QtHost::pause(int ms, const bool& going) {
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
+    sincePass_.start();
     const qint64 left = ms - since.elapsed();
     if (left <= 0 || !going) return;
     // Ends at the time given, or at the first look after a button press
@@ -59,6 +63,20 @@ void QtHost::setCursor(CursorKind kind) {
 }
 
 void QtHost::setListing(const std::vector<std::string>& lines) {
+    if (hold_) {
+        heldLines_ = lines;
+        held_ = true;
+        return;
+    }
+    if (sink_) sink_(lines);
+}
+
+void QtHost::holdListings(bool hold) {
+    hold_ = hold;
+    if (hold || !held_) return;
+    held_ = false;
+    std::vector<std::string> lines;
+    lines.swap(heldLines_);
     if (sink_) sink_(lines);
 }
 

@@ -203,7 +203,8 @@ TEST_F(MovieTest, PlayDrawsNFacetsOfAFrameAfterWhiteAndTheBackground) {
 }
 
 // The outline follows GridColor and AColor as they are at play time; the
-// fill colours are the stored ones.
+// fill colours are the stored ones. The outline is one pixel wide as in the
+// drawing the frame was taken from, though the axes leave the pen 2 wide.
 TEST_F(MovieTest, PlayOutlinesFacetsUnlessGridColorIsAColor) {
     struct Case {
         Color grid, a;
@@ -217,12 +218,14 @@ TEST_F(MovieTest, PlayOutlinesFacetsUnlessGridColorIsAColor) {
         NumberFrames(1);
         g.GridColor = c.grid;
         g.AColor = c.a;
+        canvas.setPenWidth(2);
         PlayFrames(2);
         const auto polys = canvas.calls(Op::Polygon);
         ASSERT_EQ(polys.size(), 8u);
         for (const auto& p : polys) {
             EXPECT_EQ(p.penStyle, c.style);
             EXPECT_EQ(p.pen, c.grid);
+            EXPECT_EQ(p.penWidth, 1);
         }
         EXPECT_EQ(polys[4].brush, 101u);  // one frame, over and over
         EXPECT_EQ(canvas.penStyle(), TPenStyle::Solid);
