@@ -14,7 +14,7 @@ using namespace dlg;
 TMovieDlg::TMovieDlg(QWidget* parent) : QDialog(parent) {
     Label1 = Make<QLabel>(this, "Label1", 24, 16, 130, 17);
     Label2 = Make<QLabel>(this, "Label2", 40, 36, 80, 17);
-    Edit1 = Make<TEditBox>(this, "Edit1", 160, 20, 57, 23);
+    Edit1 = Make<TEditBox>(this, "Edit1", 172, 20, 49, 23);
     RadioGroup1 = Make<QGroupBox>(this, "RadioGroup1", 24, 64, 193, 132);
     RadioButton1 = Make<QRadioButton>(RadioGroup1, "RadioButton1", 16, 22, 150, 22);
     RadioButton2 = Make<QRadioButton>(RadioGroup1, "RadioButton2", 16, 48, 150, 22);
