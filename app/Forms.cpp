@@ -13,6 +13,7 @@
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/LineDlg.h"
+#include "ui/Moviefm.h"
 #include "ui/Param1.h"
 #include "ui/PlaneDlg.h"
 #include "ui/THelpDlg.h"
@@ -34,20 +35,14 @@ FormEntry Entry(Form*& instance) {
     return {[&instance]() -> QWidget* { return instance = new Form(); }, [&instance] { instance = nullptr; }};
 }
 
-// The order of creation is the order of this list. The forms still to come
-// take their places as they are added: TColorForm2 and TColorForm after
-// TChangeDlg; TContourDlg, TZlevelsFm and TSampleFm after TLineDlg; TMovieDlg
-// last.
+// The order of creation is the order of this list. The colour forms and the
+// samples window take their places as they are added: TColorForm2 and
+// TColorForm after TChangeDlg, TSampleFm after TZlevelsFm.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
-        Entry(ChangeDlg), Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
-        Entry(PlaneDlg),  Entry(LineDlg),    Entry(HelpDlg),  Entry(FuncList),
-// TChangeDlg; TPlaneDlg and TLineDlg between TViewDlg and TContourDlg;
-// TSampleFm after TZlevelsFm; TMovieDlg last.
-        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),
-        Entry(ChangeDlg),  Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),
-        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(HelpDlg),  Entry(FuncList),
+        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),   Entry(ChangeDlg),
+        Entry(DomainDlg),  Entry(ParamDlg),   Entry(ViewDlg),  Entry(PlaneDlg), Entry(LineDlg),
+        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(HelpDlg),  Entry(FuncList), Entry(MovieDlg),
     };
 }
 

@@ -16,7 +16,7 @@ void DrawGraph(GraphState& g, Canvas& c, Host& h, const DrawRequest& r) {
     if (!IsGraphMode(g.Choice)) return;
     if (r.transform) UpdateView(g);
     g.Drawing = true;
-    if (g.FunctionCalled) EvaluateF(g, c, h, r.path);
+    if (g.FunctionCalled || r.evenUncalled) EvaluateF(g, c, h, r.path);
     if (!r.decorations) return;
     if (g.PlaneDraw) EditPlane(g, c, h);
     if (g.LineDraw) EditLine(g, c, h);

@@ -22,6 +22,9 @@ struct DrawRequest {
     bool transform = true;
     /// Plane, line and box after the surface; a movie frame has none.
     bool decorations = true;
+    /// Draw the surface even while FunctionCalled is not set: a movie turns
+    /// the formula the mode holds, whether it was drawn before or not.
+    bool evenUncalled = false;
     /// The check mark of Box > "Draw Box".
     bool drawBox = false;
     /// Parse every time and order by plain selection (the reference), or the

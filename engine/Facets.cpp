@@ -99,9 +99,13 @@ void CopyToFrame(GraphState& g) {
 
 }  // namespace
 
-void ClearQuads(GraphState& g) {
+int FacetCount(const GraphState& g) {
     const double cells = (g.DeltaX + 1) * (g.DeltaY + 1);
-    const int n = static_cast<int>(RoundClamped(cells, 0, MaxQuads, 0));
+    return static_cast<int>(RoundClamped(cells, 0, MaxQuads, 0));
+}
+
+void ClearQuads(GraphState& g) {
+    const int n = FacetCount(g);
     for (int i = 1; i <= n; ++i) {
         PolyRecord& r = g.Quads[i];
         r.Corners.fill(PointType{});

@@ -7,8 +7,10 @@
 
 namespace vemlo {
 
-/// Records 1..N of the store become the empty facet, N = (DeltaX+1)(DeltaY+1)
-/// rounded, at most MaxQuads.
+/// N, the number of records a drawing clears and a movie frame draws:
+/// (DeltaX+1)(DeltaY+1) rounded, at most MaxQuads (0 for a NaN grid size).
+int FacetCount(const GraphState& g);
+/// Records 1..N of the store become the empty facet.
 void ClearQuads(GraphState& g);
 void Switch(PolyRecord& a, PolyRecord& b);
 /// Orders Quads[1..n] farthest first (the exact order a selection sort with a

@@ -14,6 +14,10 @@ public:
     /// Lets the event loop run pending events (a long drawing stays responsive
     /// and Cancel Draw can be pressed).
     virtual void processMessages() = 0;
+    /// Shows what was drawn, then lets the event loop run for ms milliseconds
+    /// (the window keeps painting and its buttons work meanwhile). Returns
+    /// early once `going` reads false, as when a button press clears it.
+    virtual void pause(int ms, const bool& going) = 0;
     virtual void setCursor(CursorKind kind) = 0;
     /// Replaces the value listing with these lines, in one go.
     virtual void setListing(const std::vector<std::string>& lines) = 0;
@@ -25,6 +29,7 @@ public:
 class NullHost : public Host {
 public:
     void processMessages() override {}
+    void pause(int, const bool&) override {}
     void setCursor(CursorKind) override {}
     void setListing(const std::vector<std::string>&) override {}
     void message(const std::string&) override {}

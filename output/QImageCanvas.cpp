@@ -80,6 +80,7 @@ QImageCanvas::QImageCanvas(QImage& image) : image_(image) {}
 QImageCanvas::~QImageCanvas() { flush(); }
 
 void QImageCanvas::flush() {
+    toolsSet_ = false;
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -103,6 +104,7 @@ QFont QImageCanvas::font(int points) {
 
 QPainter& QImageCanvas::painter() {
     if (!painter_) {
+        toolsSet_ = false;
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -169,6 +171,7 @@ void QImageCanvas::lineTo(int x, int y) {
                 return;
             }
             QPainter& p = painter();
+            toolsSet_ = false;
             QPen pen(toQColor(penColor_), penWidth_, qtPenStyle(penStyle_), Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
             // A wide line of no length paints nothing in Qt; the pen's dot must still show.
@@ -183,19 +186,39 @@ void QImageCanvas::lineTo(int x, int y) {
 
 void QImageCanvas::polygon(const PointType* pts, int n) {
     if (n <= 0 || image_.isNull()) return;
-    QPolygon poly;
-    poly.reserve(n);
-    for (int i = 0; i < n; ++i) poly << QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
+    // Facets come by the thousand: four corners need no allocation, and the
+    // painter's pen and brush are only set when they change.
+    constexpr int kSmall = 8;
+    QPoint small[kSmall];
+    QPolygon large;
+    QPoint* q = small;
+    if (n > kSmall) {
+        large.resize(n);
+        q = large.data();
+    }
+    for (int i = 0; i < n; ++i) q[i] = QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
     QPainter& p = painter();
-    if (penStyle_ == TPenStyle::Clear)
-        p.setPen(Qt::NoPen);
-    else
-        p.setPen(QPen(toQColor(penColor_), penWidth_ <= 1 ? 0 : penWidth_, qtPenStyle(penStyle_)));
-    if (brushStyle_ == TBrushStyle::Clear)
-        p.setBrush(Qt::NoBrush);
-    else
-        p.setBrush(toQColor(brushColor_));
-    p.drawPolygon(poly, Qt::WindingFill);
+    const PolygonTools tools{penStyle_ == TPenStyle::Clear ? TPenStyle::Clear : penStyle_,
+                             penStyle_ == TPenStyle::Clear ? 0u : penColor_,
+                             penStyle_ == TPenStyle::Clear ? 0 : penWidth_, brushStyle_,
+                             brushStyle_ == TBrushStyle::Clear ? 0u : brushColor_};
+    if (!toolsSet_ || !(tools.penStyle == tools_.penStyle && tools.pen == tools_.pen &&
+                        tools.penWidth == tools_.penWidth)) {
+        if (tools.penStyle == TPenStyle::Clear)
+            p.setPen(Qt::NoPen);
+        else
+            p.setPen(QPen(toQColor(tools.pen), tools.penWidth <= 1 ? 0 : tools.penWidth,
+                          qtPenStyle(tools.penStyle)));
+    }
+    if (!toolsSet_ || !(tools.brushStyle == tools_.brushStyle && tools.brush == tools_.brush)) {
+        if (tools.brushStyle == TBrushStyle::Clear)
+            p.setBrush(Qt::NoBrush);
+        else
+            p.setBrush(toQColor(tools.brush));
+    }
+    tools_ = tools;
+    toolsSet_ = true;
+    p.drawPolygon(q, n, Qt::WindingFill);
 }
 
 void QImageCanvas::rectangle(int x1, int y1, int x2, int y2) {
@@ -236,6 +259,7 @@ void QImageCanvas::textOut(int x, int y, const std::string& text) {
     const QString s = QString::fromStdString(text);
     if (image_.isNull()) return;
     QPainter& p = painter();
+    toolsSet_ = false;
     const QFont f = font(fontSize_);
     p.setFont(f);
     const QFontMetrics fm(f);

@@ -77,6 +77,17 @@ private:
     int fontSize_ = 10;
     PointType pos_{};
     int dashPhase_ = 0;
+
+    // The pen and brush last given to the painter for a polygon.
+    struct PolygonTools {
+        TPenStyle penStyle;
+        Color pen;
+        int penWidth;
+        TBrushStyle brushStyle;
+        Color brush;
+    };
+    PolygonTools tools_{};
+    bool toolsSet_ = false;
 };
 
 }  // namespace vemlo

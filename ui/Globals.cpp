@@ -20,6 +20,7 @@ TLineDlg* LineDlg = nullptr;
 TContourDlg* ContourDlg = nullptr;
 TZlevelsFm* ZlevelsFm = nullptr;
 TFuncList* FuncList = nullptr;
+TMovieDlg* MovieDlg = nullptr;
 
 GraphState& TheGraph() {
     static GraphState graph;

@@ -17,6 +17,7 @@ class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
 class TLineDlg;
+class TMovieDlg;
 class TParamDlg;
 class TPlaneDlg;
 class TViewDlg;
@@ -44,5 +45,6 @@ extern TLineDlg* LineDlg;
 extern TContourDlg* ContourDlg;
 extern TZlevelsFm* ZlevelsFm;
 extern TFuncList* FuncList;
+extern TMovieDlg* MovieDlg;
 
 }  // namespace vemlo

@@ -12,6 +12,7 @@
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
+#include "ui/MovieCommands.h"
 #include "ui/TImage.h"
 
 namespace vemlo {
@@ -57,6 +58,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     Decorations = new DecorationCommands(*this);
     Contours = new ContourCommands(*this);
     Files = new FileCommands(*this);
+    Movies = new MovieCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

@@ -28,6 +28,7 @@ class ContourCommands;
 struct DrawRequest;
 struct FormulaLabels;
 class FileCommands;
+class MovieCommands;
 class TArrow;
 class TImage;
 class TPanel;
@@ -153,6 +154,8 @@ public:
     DecorationCommands* Decorations = nullptr;
     /// Picture files, clipboard and printing.
     FileCommands* Files = nullptr;
+    /// The Movie menu's commands.
+    MovieCommands* Movies = nullptr;
 
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.

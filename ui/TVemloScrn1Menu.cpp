@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "engine/Movie.h"
 #include "ui/Globals.h"
 #include "ui/THelpDlg.h"
 #include "ui/TImage.h"
@@ -135,6 +136,7 @@ void TVemloScrn1::Exit1Click() {
     if (ZlevelsFm) ZlevelsFm->close();
     PicMap.replace(0, 0);
     G.Drawing = false;
+    ClearMovie(G);
     G.Framing = false;
     Image1->update();
     G.FunctionCalled = false;

@@ -3,6 +3,7 @@ add_executable(builder_tests
   builders_cyl_test.cpp
   builders_listing_test.cpp
   builders_nonfinite_test.cpp
+  movie_test.cpp
   builders_rect_test.cpp
   builders_reference_test.cpp
   builders_twopar_test.cpp

@@ -24,6 +24,10 @@ public:
         ++pumps;
         if (onPump) onPump(pumps);
     }
+    void pause(int ms, const bool&) override {
+        pauses.push_back(ms);
+        if (onPause) onPause(static_cast<int>(pauses.size()));
+    }
     void setCursor(CursorKind kind) override { cursors.push_back(kind); }
     void setListing(const std::vector<std::string>& lines) override { listings.push_back(lines); }
     void message(const std::string& text) override { messages.push_back(text); }
@@ -35,6 +39,8 @@ public:
 
     int pumps = 0;
     std::function<void(int)> onPump;
+    std::vector<int> pauses;
+    std::function<void(int)> onPause;
     std::vector<CursorKind> cursors;
     std::vector<std::vector<std::string>> listings;
     std::vector<std::string> messages;

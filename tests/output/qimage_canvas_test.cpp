@@ -109,6 +109,43 @@ TEST_F(CanvasTest, PolygonFillsWithTheBrushAndOutlinesWithThePen) {
     EXPECT_EQ(At(30, 12), kWhite);
 }
 
+// Polygons by the thousand keep the painter's pen and brush between them;
+// text and wide lines in between use the same painter with other colours,
+// and each polygon must still come out in the canvas's own pen and brush.
+TEST_F(CanvasTest, PolygonsAfterTextAndWideLinesKeepTheirOwnColours) {
+    constexpr Color kGreen = 0x00FF00, kTeal = 0x808000;
+    const PointType left[] = {{2, 2}, {12, 2}, {12, 12}, {2, 12}};
+    const PointType right[] = {{26, 2}, {36, 2}, {36, 12}, {26, 12}};
+    const PointType low[] = {{2, 17}, {12, 17}, {12, 27}, {2, 27}};
+    const PointType clear[] = {{26, 17}, {36, 17}, {36, 27}, {26, 27}};
+    {
+        QImageCanvas c(image);
+        c.setPenColor(kRed);
+        c.setBrushColor(kBlue);
+        c.polygon(left, 4);
+        c.setFontColor(kGreen);
+        c.setBrushColor(kTeal);
+        c.textOut(14, 0, "x");
+        c.setBrushColor(kBlue);
+        c.polygon(right, 4);
+        c.setPenWidth(3);
+        c.setPenColor(kGreen);
+        c.moveTo(18, 14);
+        c.lineTo(22, 14);
+        c.setPenWidth(1);
+        c.setPenColor(kRed);
+        c.polygon(low, 4);
+        c.flush();
+        c.setPenStyle(TPenStyle::Clear);
+        c.polygon(clear, 4);
+    }
+    for (PointType p : {PointType{7, 7}, PointType{31, 7}, PointType{7, 22}, PointType{31, 22}})
+        EXPECT_EQ(At(p.x, p.y), kBlue) << p.x << "," << p.y;
+    for (PointType p : {PointType{2, 7}, PointType{26, 7}, PointType{2, 22}})
+        EXPECT_EQ(At(p.x, p.y), kRed) << p.x << "," << p.y;
+    EXPECT_EQ(At(26, 22), kBlue);  // no outline with a clear pen
+}
+
 TEST_F(CanvasTest, SelfCrossingPolygonIsFilledByTheNonZeroRule) {
     {
         QImageCanvas c(image);

@@ -7,6 +7,7 @@ add_executable(dialog_tests
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_contour_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_domain_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_eqn_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs_movie_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_param_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs_view_test.cpp
 )

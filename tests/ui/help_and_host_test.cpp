@@ -132,6 +132,56 @@ TEST(QtHostTest, ListingGoesToTheMainWindowsSink) {
     EXPECT_EQ(got, std::vector<std::string>{"x"});
 }
 
+// A movie lists every frame it builds; only the last listing reaches the window.
+TEST(QtHostTest, HeldListingsSendOnlyTheLastWhenReleased) {
+    QtHost host;
+    std::vector<std::vector<std::string>> got;
+    host.setListingSink([&got](const std::vector<std::string>& l) { got.push_back(l); });
+    host.holdListings(true);
+    host.setListing({"frame 1"});
+    host.setListing({"frame 2"});
+    EXPECT_TRUE(got.empty());
+    host.holdListings(false);
+    EXPECT_EQ(got, (std::vector<std::vector<std::string>>{{"frame 2"}}));
+    host.holdListings(true);
+    host.holdListings(false);  // nothing listed meanwhile: nothing sent
+    host.setListing({"draw"});
+    EXPECT_EQ(got.size(), 2u);
+}
+
+// The pause repaints the image, lets events run for its length, and ends at
+// the first look after the flag it watches is cleared.
+TEST(QtHostTest, PauseRunsEventsForItsLengthOrUntilTheFlagClears) {
+    QWidget target;
+    target.resize(20, 20);
+    target.show();
+    QApplication::processEvents();
+    PaintCount paints;
+    target.installEventFilter(&paints);
+    QtHost host;
+    host.setRepaintTarget(&target);
+
+    bool going = true;
+    int fired = 0;
+    QTimer::singleShot(20, [&fired] { ++fired; });
+    QElapsedTimer t;
+    t.start();
+    host.pause(120, going);
+    EXPECT_GE(t.elapsed(), 115);
+    EXPECT_EQ(fired, 1);
+    EXPECT_GE(paints.paints, 1);
+
+    QTimer::singleShot(30, [&going] { going = false; });
+    t.start();
+    host.pause(2000, going);
+    EXPECT_LT(t.elapsed(), 500);
+
+    t.start();
+    host.pause(2000, going);  // already cleared: one pass only
+    EXPECT_LT(t.elapsed(), 100);
+    target.removeEventFilter(&paints);
+}
+
 TEST(QtHostTest, MessageIsAPlainBoxWithOk) {
     QtHost host(VemloScrn1);
     QString shown;

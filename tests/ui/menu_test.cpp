@@ -56,9 +56,9 @@ const MenuRow kMenu[] = {
     {"Draw4", "Draw", "Contours1", true},
     {"Edit6", "Edit", "Contours1", true},
     {"Movie1", "Movie", "MainMenu1", true},
-    {"Create1", "Create", "Movie1", false},
-    {"Play1", "Play", "Movie1", false},
-    {"Edit7", "Edit", "Movie1", false},
+    {"Create1", "Create", "Movie1", true},
+    {"Play1", "Play", "Movie1", true},
+    {"Edit7", "Edit", "Movie1", true},
     {"Samples1", "Samples", "MainMenu1", false},
     {"VemloHelp1", "VemloHelp", "MainMenu1", true},
 };
