@@ -7,11 +7,14 @@
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/ColorFm.h"
+#include "ui/ColorFm2.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Param1.h"
+#include "ui/SampleList.h"
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 #include "ui/ViewDlg.h"
@@ -31,13 +34,13 @@ FormEntry Entry(Form*& instance) {
 }
 
 // The order of creation is the order of this list. The forms still to come
-// take their places as they are added: TColorForm2 and TColorForm after
-// TChangeDlg; TPlaneDlg, TLineDlg, TContourDlg, TZlevelsFm and TSampleFm after
-// TViewDlg; TMovieDlg last.
+// take their places as they are added: TPlaneDlg, TLineDlg, TContourDlg and
+// TZlevelsFm between TViewDlg and TSampleFm; TMovieDlg last.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1), Entry(VemloScrn1), Entry(AxesDlg), Entry(EqnDlg),  Entry(ChangeDlg),
-        Entry(DomainDlg), Entry(ParamDlg),   Entry(ViewDlg), Entry(HelpDlg), Entry(FuncList),
+        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),   Entry(EqnDlg),   Entry(ChangeDlg),
+        Entry(ColorForm2), Entry(ColorForm),  Entry(DomainDlg), Entry(ParamDlg), Entry(ViewDlg),
+        Entry(SampleFm),   Entry(HelpDlg),    Entry(FuncList),
     };
 }
 
@@ -48,6 +51,8 @@ std::vector<QWidget*> created;
 void CreateForms() {
     for (const FormEntry& e : FormList()) created.push_back(e.create());
     FuncList->SetMainWindow(VemloScrn1);
+    ColorForm2->SetMainWindow(VemloScrn1);
+    SampleFm->SetMainWindow(VemloScrn1);
 }
 
 void DestroyForms() {

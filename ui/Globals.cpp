@@ -12,9 +12,12 @@ QSize screenOverride;
 TAxesDlg* AxesDlg = nullptr;
 TEqnDlg* EqnDlg = nullptr;
 TChangeDlg* ChangeDlg = nullptr;
+TColorForm2* ColorForm2 = nullptr;
+TColorForm* ColorForm = nullptr;
 TDomainDlg* DomainDlg = nullptr;
 TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
+TSampleFm* SampleFm = nullptr;
 TFuncList* FuncList = nullptr;
 
 GraphState& TheGraph() {

@@ -1,6 +1,7 @@
 #pragma once
 /// The program-wide graph, the screen size the window is sized from, and the
-/// settings dialogs and value listing that the main window's commands open.
+/// settings dialogs, colour forms, samples window and value listing that the
+/// main window's commands open.
 
 #include <QSize>
 
@@ -11,10 +12,13 @@ namespace vemlo {
 
 class TAxesDlg;
 class TChangeDlg;
+class TColorForm;
+class TColorForm2;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
 class TParamDlg;
+class TSampleFm;
 class TViewDlg;
 
 /// The one graph of the running program. Engine routines take it by reference.
@@ -31,9 +35,12 @@ void SetScreenSizeOverride(QSize size);
 extern TAxesDlg* AxesDlg;
 extern TEqnDlg* EqnDlg;
 extern TChangeDlg* ChangeDlg;
+extern TColorForm2* ColorForm2;
+extern TColorForm* ColorForm;
 extern TDomainDlg* DomainDlg;
 extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
+extern TSampleFm* SampleFm;
 extern TFuncList* FuncList;
 
 }  // namespace vemlo

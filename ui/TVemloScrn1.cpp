@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/ColorCommands.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -51,6 +52,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     setObjectName(QStringLiteral("VemloScrn1"));
     CreateComponents();
     CreateMenu();
+    ColorsAndSamples = new ColorCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

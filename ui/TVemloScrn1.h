@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace vemlo {
 
+class ColorCommands;
 struct DrawRequest;
 struct FormulaLabels;
 class TArrow;
@@ -127,6 +128,9 @@ public:
     QAction* Create1;
     QAction* Play1;
     QAction* Edit7;
+
+    /// The colour forms and the samples window.
+    ColorCommands* ColorsAndSamples = nullptr;
 
     /// Copy of the graphing image alone, and the full-graph picture.
     TBitmap PicMap;

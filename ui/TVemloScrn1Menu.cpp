@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "ui/Globals.h"
+#include "ui/SampleList.h"
 #include "ui/THelpDlg.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
@@ -131,6 +132,7 @@ void TVemloScrn1::SetModeItems() {
 
 void TVemloScrn1::Exit1Click() {
     GraphState& G = TheGraph();
+    if (SampleFm) SampleFm->close();
     PicMap.replace(0, 0);
     G.Drawing = false;
     G.Framing = false;
