@@ -7,6 +7,8 @@
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/ColorFm.h"
+#include "ui/ColorFm2.h"
 #include "ui/Contour1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
@@ -16,6 +18,7 @@
 #include "ui/Moviefm.h"
 #include "ui/Param1.h"
 #include "ui/PlaneDlg.h"
+#include "ui/SampleList.h"
 #include "ui/THelpDlg.h"
 #include "ui/TVemloScrn1.h"
 #include "ui/ViewDlg.h"
@@ -35,14 +38,12 @@ FormEntry Entry(Form*& instance) {
     return {[&instance]() -> QWidget* { return instance = new Form(); }, [&instance] { instance = nullptr; }};
 }
 
-// The order of creation is the order of this list. The colour forms and the
-// samples window take their places as they are added: TColorForm2 and
-// TColorForm after TChangeDlg, TSampleFm after TZlevelsFm.
+// The order of creation is the order of this list.
 std::vector<FormEntry> FormList() {
     return {
-        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),   Entry(ChangeDlg),
-        Entry(DomainDlg),  Entry(ParamDlg),   Entry(ViewDlg),  Entry(PlaneDlg), Entry(LineDlg),
-        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(HelpDlg),  Entry(FuncList), Entry(MovieDlg),
+        Entry(MainMenu1),  Entry(VemloScrn1), Entry(AxesDlg),  Entry(EqnDlg),    Entry(ChangeDlg), Entry(ColorForm2),
+        Entry(ColorForm),  Entry(DomainDlg),  Entry(ParamDlg), Entry(ViewDlg),   Entry(PlaneDlg),  Entry(LineDlg),
+        Entry(ContourDlg), Entry(ZlevelsFm),  Entry(SampleFm), Entry(HelpDlg),   Entry(FuncList),  Entry(MovieDlg),
     };
 }
 
@@ -50,9 +51,13 @@ std::vector<QWidget*> created;
 
 }  // namespace
 
+const std::vector<QWidget*>& CreatedForms() { return created; }
+
 void CreateForms() {
     for (const FormEntry& e : FormList()) created.push_back(e.create());
     FuncList->SetMainWindow(VemloScrn1);
+    ColorForm2->SetMainWindow(VemloScrn1);
+    SampleFm->SetMainWindow(VemloScrn1);
 }
 
 void DestroyForms() {

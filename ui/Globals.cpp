@@ -12,6 +12,8 @@ QSize screenOverride;
 TAxesDlg* AxesDlg = nullptr;
 TEqnDlg* EqnDlg = nullptr;
 TChangeDlg* ChangeDlg = nullptr;
+TColorForm2* ColorForm2 = nullptr;
+TColorForm* ColorForm = nullptr;
 TDomainDlg* DomainDlg = nullptr;
 TParamDlg* ParamDlg = nullptr;
 TViewDlg* ViewDlg = nullptr;
@@ -19,6 +21,7 @@ TPlaneDlg* PlaneDlg = nullptr;
 TLineDlg* LineDlg = nullptr;
 TContourDlg* ContourDlg = nullptr;
 TZlevelsFm* ZlevelsFm = nullptr;
+TSampleFm* SampleFm = nullptr;
 TFuncList* FuncList = nullptr;
 TMovieDlg* MovieDlg = nullptr;
 

@@ -2,6 +2,8 @@
 /// The program-wide graph, the screen size the window is sized from, and the
 /// settings dialogs, value listing and levels window that the main window's
 /// commands open.
+/// settings dialogs, colour forms, samples window and value listing that the
+/// main window's commands open.
 
 #include <QSize>
 
@@ -13,6 +15,8 @@ namespace vemlo {
 class TAxesDlg;
 class TChangeDlg;
 class TContourDlg;
+class TColorForm;
+class TColorForm2;
 class TDomainDlg;
 class TEqnDlg;
 class TFuncList;
@@ -20,6 +24,7 @@ class TLineDlg;
 class TMovieDlg;
 class TParamDlg;
 class TPlaneDlg;
+class TSampleFm;
 class TViewDlg;
 class TZlevelsFm;
 
@@ -37,6 +42,8 @@ void SetScreenSizeOverride(QSize size);
 extern TAxesDlg* AxesDlg;
 extern TEqnDlg* EqnDlg;
 extern TChangeDlg* ChangeDlg;
+extern TColorForm2* ColorForm2;
+extern TColorForm* ColorForm;
 extern TDomainDlg* DomainDlg;
 extern TParamDlg* ParamDlg;
 extern TViewDlg* ViewDlg;
@@ -44,6 +51,7 @@ extern TPlaneDlg* PlaneDlg;
 extern TLineDlg* LineDlg;
 extern TContourDlg* ContourDlg;
 extern TZlevelsFm* ZlevelsFm;
+extern TSampleFm* SampleFm;
 extern TFuncList* FuncList;
 extern TMovieDlg* MovieDlg;
 

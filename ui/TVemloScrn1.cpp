@@ -9,6 +9,7 @@
 #include "ui/ContourCommands.h"
 #include "ui/DecorationCommands.h"
 #include "ui/FileCommands.h"
+#include "ui/ColorCommands.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -59,6 +60,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     Contours = new ContourCommands(*this);
     Files = new FileCommands(*this);
     Movies = new MovieCommands(*this);
+    ColorsAndSamples = new ColorCommands(*this);
     ConnectButtons();
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;

@@ -25,6 +25,7 @@ namespace vemlo {
 
 class DecorationCommands;
 class ContourCommands;
+class ColorCommands;
 struct DrawRequest;
 struct FormulaLabels;
 class FileCommands;
@@ -134,6 +135,8 @@ public:
 
     /// The Contours menu's commands.
     ContourCommands* Contours = nullptr;
+    /// The colour forms and the samples window.
+    ColorCommands* ColorsAndSamples = nullptr;
 
     /// Copy of the graphing image alone, and the full-graph picture.
     TBitmap PicMap;

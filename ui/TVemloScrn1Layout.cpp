@@ -8,6 +8,7 @@
 #include "engine/Axes.h"
 #include "engine/DrawGraph.h"
 #include "engine/View.h"
+#include "ui/ColorFm.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
 #include "ui/TImage.h"
@@ -102,6 +103,7 @@ void TVemloScrn1::ScreenSetup() {
 
 void TVemloScrn1::FormShow() {
     GraphState& G = TheGraph();
+    if (ColorForm) ColorForm->SelectStartChoices();
     UpdateView(G);
     if (!IsGraphMode(G.Choice)) return;
     Second();

@@ -4,6 +4,7 @@
 
 #include "engine/Movie.h"
 #include "ui/Globals.h"
+#include "ui/SampleList.h"
 #include "ui/THelpDlg.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
@@ -134,6 +135,7 @@ void TVemloScrn1::SetModeItems() {
 void TVemloScrn1::Exit1Click() {
     GraphState& G = TheGraph();
     if (ZlevelsFm) ZlevelsFm->close();
+    if (SampleFm) SampleFm->close();
     PicMap.replace(0, 0);
     G.Drawing = false;
     ClearMovie(G);

@@ -227,7 +227,9 @@ TEST_F(CommandsTest, CancelDrawStopsTheSurfaceAndOtherCommandsWaitForTheEnd) {
         EXPECT_TRUE(static_cast<QWidget*>(o)->isEnabled()) << o->objectName().toStdString();
     EXPECT_TRUE(VemloScrn1->ClearScreen1->isEnabled());
     EXPECT_TRUE(VemloScrn1->View2->menuAction()->isEnabled());
-    EXPECT_FALSE(VemloScrn1->Samples1->isEnabled()) << "a command not built stays off";
+    VemloScrn1->PreviousFunctions1->setVisible(true);
+    EXPECT_FALSE(VemloScrn1->PreviousFunctions1->isEnabled()) << "an item without a command stays off";
+    VemloScrn1->PreviousFunctions1->setVisible(false);
     EXPECT_FALSE(VemloScrn1->Step1->isVisible());
     VemloScrn1->Step1->setVisible(true);
     EXPECT_TRUE(VemloScrn1->Step1->isEnabled());

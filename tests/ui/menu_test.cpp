@@ -33,8 +33,8 @@ const MenuRow kMenu[] = {
     {"Domain1", "Domain", "Edit1", true},
     {"Curves1", "Curves", "Edit1", true},
     {"Step1", "Step", "Edit1", true},
-    {"Colors2", "Colors", "Edit1", false},
-    {"Colors1", "Surface Colors", "Edit1", false},
+    {"Colors2", "Colors", "Edit1", true},
+    {"Colors1", "Surface Colors", "Edit1", true},
     {"GraphTitle1", "Graph Title", "Edit1", true},
     {"ClearScreen1", "Clear Screen", "Edit1", true},
     {"Function2", ".Function", "MainMenu1", true},
@@ -59,7 +59,7 @@ const MenuRow kMenu[] = {
     {"Create1", "Create", "Movie1", true},
     {"Play1", "Play", "Movie1", true},
     {"Edit7", "Edit", "Movie1", true},
-    {"Samples1", "Samples", "MainMenu1", false},
+    {"Samples1", "Samples", "MainMenu1", true},
     {"VemloHelp1", "VemloHelp", "MainMenu1", true},
 };
 

@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "app/Forms.h"
 #include "ui_fixture.h"
 #include "output/QImageCanvas.h"
 
@@ -9,6 +10,14 @@ namespace vemlo::testing {
 namespace {
 
 using StartMenuTest = UiTest;
+
+TEST_F(StartMenuTest, TheEighteenFormsAreCreatedOnceEachInTheProgramsOrder) {
+    QStringList names;
+    for (QWidget* w : CreatedForms()) names << w->objectName();
+    EXPECT_EQ(names, QStringList({"MainMenu1", "VemloScrn1", "AxesDlg", "EqnDlg", "ChangeDlg", "ColorForm2",
+                                  "ColorForm", "DomainDlg", "ParamDlg", "ViewDlg", "PlaneDlg", "LineDlg",
+                                  "ContourDlg", "ZlevelsFm", "SampleFm", "HelpDlg", "FuncList", "MovieDlg"}));
+}
 
 TEST_F(StartMenuTest, FormHasItsCaptionSizeAndColour) {
     EXPECT_EQ(MainMenu1->windowTitle(), QStringLiteral("Vemlo Main Menu"));
