@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ui/DragTurn.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -52,6 +53,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     CreateComponents();
     CreateMenu();
     ConnectButtons();
+    Drag = new DragTurn(*this);
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;
         if (FuncList) FuncList->SetListing(lines);

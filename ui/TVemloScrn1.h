@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace vemlo {
 
+class DragTurn;
 struct DrawRequest;
 struct FormulaLabels;
 class TArrow;
@@ -143,6 +144,9 @@ public:
     /// The lines of the last value listing.
     std::vector<std::string> Listing;
 
+    /// Turning the graph by hand: drags and arrow keys on the graphing image.
+    DragTurn* Drag = nullptr;
+
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.
     void NewGraphWidgets();
@@ -194,6 +198,9 @@ public:
     void Arrow2Click();
     void Arrow3Click();
     void Arrow4Click();
+    /// The arrows' sequence once the angle is turned and its box rewritten:
+    /// new transform, cleared image, the whole graph again, pictures, axes.
+    void RedrawTurned();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -209,9 +216,6 @@ private:
     /// window, Cancel Draw excepted; UnlockCommands enables exactly those again.
     void LockCommands();
     void UnlockCommands();
-    /// The arrows' sequence once the angle is turned and its box rewritten:
-    /// new transform, cleared image, the whole graph again, pictures, axes.
-    void RedrawTurned();
     /// Shows and hides the menu items that depend on the graph mode.
     void SetModeItems();
 
