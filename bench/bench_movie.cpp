@@ -14,6 +14,7 @@
 
 #include "app/Forms.h"
 #include "app/TMainMenu1.h"
+#include "bench/program_window.h"
 #include "engine/DrawGraph.h"
 #include "engine/Facets.h"
 #include "engine/Modes.h"
@@ -32,24 +33,7 @@ using vemlo::VemloScrn1;
 
 const char* const kHump = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
 
-// The program's forms, created once for the whole run on a 1440 x 900
-// screen, with the main window of mode 1 shown.
-void Program() {
-    static bool started = false;
-    if (started) return;
-    started = true;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vemlo_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives until the process ends
-    QApplication::setQuitOnLastWindowClosed(false);
-    vemlo::SetScreenSizeOverride(QSize(1440, 900));
-    vemlo::CreateForms();
-    vemlo::MainMenu1->show();
-    vemlo::MainMenu1->btnChoice1->click();
-    QApplication::processEvents();
-}
+void Program() { vemlo::bench::ProgramWindow(); }
 
 // Answers each message box with OK as soon as it is up.
 class MessageOk {

@@ -170,6 +170,14 @@ double TurnDown(double phi) {
     return phi;
 }
 
+EyeAngles DragAngles(double theta, double phi, int dx, int dy) {
+    constexpr long double PerPixel = Pi * DragDegreesPerPixel / 180;
+    EyeAngles eye{theta, phi};
+    if (dx != 0) eye.Theta = WrapTheta(Add(theta, -PerPixel * dx));
+    if (dy != 0) eye.Phi = ClampPhi(Add(phi, -PerPixel * dy));
+    return eye;
+}
+
 void ApplyFunctions(GraphState& g, const std::array<std::string, 3>& boxes) {
     auto stored = [](const std::string& text) { return text.empty() ? std::string("0") : text; };
     if (ModeOf(g.Choice).threeFormulas) {

@@ -88,6 +88,21 @@ double TurnUp(double phi);
 /// Arrow3, down: phi + 10 deg; while above pi, subtract pi.
 double TurnDown(double phi);
 
+/// Turning the graph by hand: each pixel the pointer moves turns the eye by
+/// this many degrees.
+constexpr double DragDegreesPerPixel = 0.5;
+struct EyeAngles {
+    double Theta = 0;
+    double Phi = 0;
+};
+/// The eye after the pointer moved (dx, dy) pixels on the graph (right and
+/// down positive). The graph follows the hand: moving right turns its near
+/// side to the right (theta decreases), moving down tips its near side down
+/// (the eye rises, phi decreases). A changed theta is brought into [0, 2 pi)
+/// by whole turns, a changed phi held in [0, pi]; an angle whose distance is
+/// 0 is returned as it was.
+EyeAngles DragAngles(double theta, double phi, int dx, int dy);
+
 // ---- What the dialogs write back ------------------------------------------
 
 /// Formula texts of the function dialog: box 1 only in modes '1' and '2'.

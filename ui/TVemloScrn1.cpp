@@ -10,6 +10,7 @@
 #include "ui/DecorationCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/ColorCommands.h"
+#include "ui/DragTurn.h"
 #include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
@@ -62,6 +63,7 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     Movies = new MovieCommands(*this);
     ColorsAndSamples = new ColorCommands(*this);
     ConnectButtons();
+    Drag = new DragTurn(*this);
     Host1.setListingSink([this](const std::vector<std::string>& lines) {
         Listing = lines;
         if (FuncList) FuncList->SetListing(lines);

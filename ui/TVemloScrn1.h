@@ -26,6 +26,7 @@ namespace vemlo {
 class DecorationCommands;
 class ContourCommands;
 class ColorCommands;
+class DragTurn;
 struct DrawRequest;
 struct FormulaLabels;
 class FileCommands;
@@ -159,6 +160,8 @@ public:
     FileCommands* Files = nullptr;
     /// The Movie menu's commands.
     MovieCommands* Movies = nullptr;
+    /// Turning the graph by hand: drags and arrow keys on the graphing image.
+    DragTurn* Drag = nullptr;
 
     /// The widget side of a new graph's defaults: labels and title bar
     /// emptied, compass boxes at 30 and 40, Cancel Draw hidden, canvas font.
@@ -211,6 +214,9 @@ public:
     void Arrow2Click();
     void Arrow3Click();
     void Arrow4Click();
+    /// The arrows' sequence once the angle is turned and its box rewritten:
+    /// new transform, cleared image, the whole graph again, pictures, axes.
+    void RedrawTurned();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -226,9 +232,6 @@ private:
     /// window, Cancel Draw excepted; UnlockCommands enables exactly those again.
     void LockCommands();
     void UnlockCommands();
-    /// The arrows' sequence once the angle is turned and its box rewritten:
-    /// new transform, cleared image, the whole graph again, pictures, axes.
-    void RedrawTurned();
     /// Shows and hides the menu items that depend on the graph mode.
     void SetModeItems();
 
