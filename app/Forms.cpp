@@ -1,9 +1,11 @@
 #include "app/Forms.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
+#include "app/ProgramIcon.h"
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
@@ -46,6 +48,7 @@ std::vector<QWidget*> created;
 }  // namespace
 
 void CreateForms() {
+    QApplication::setWindowIcon(ProgramIcon());
     for (const FormEntry& e : FormList()) created.push_back(e.create());
     FuncList->SetMainWindow(VemloScrn1);
 }
