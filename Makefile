@@ -1,10 +1,13 @@
 # Vemlo: `make run` builds and starts the program, `make test` builds and runs every test.
-# Both install missing Debian packages first.
+# Both install missing Debian packages first. `make install` builds and installs the
+# program, vemlo_render, the menu entry and the icon under PREFIX (DESTDIR is honoured);
+# `make uninstall` removes what the last install put there.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-main test-asan bench clean
+.PHONY: all deps configure build run test test-main test-asan bench install uninstall clean
 
 all: build
 
@@ -32,6 +35,12 @@ test-asan: deps
 	  -DVEMLO_GUI=OFF -DVEMLO_SANITIZE=ON -DVEMLO_FUZZ=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P tools/uninstall.cmake
 
 bench: build
 	./$(BUILD)/bench/vemlo_bench

@@ -1,9 +1,11 @@
 #include "app/Forms.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
+#include "app/ProgramIcon.h"
 #include "app/TMainMenu1.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
@@ -54,6 +56,7 @@ std::vector<QWidget*> created;
 const std::vector<QWidget*>& CreatedForms() { return created; }
 
 void CreateForms() {
+    QApplication::setWindowIcon(ProgramIcon());
     for (const FormEntry& e : FormList()) created.push_back(e.create());
     FuncList->SetMainWindow(VemloScrn1);
     ColorForm2->SetMainWindow(VemloScrn1);

@@ -7,8 +7,8 @@ class QWidget;
 
 namespace vemlo {
 
-/// Creates every form in the program's fixed order, start menu first. The
-/// forms live until DestroyForms.
+/// Gives the program its icon, then creates every form in the program's fixed
+/// order, start menu first. The forms live until DestroyForms.
 void CreateForms();
 /// The forms in the order they were created.
 const std::vector<QWidget*>& CreatedForms();

@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemlo"));
+    // Lets the desktop match the windows with the menu entry vemlo.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("vemlo"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     vemlo::CreateForms();

@@ -1,7 +1,7 @@
 #pragma once
 /// Headless drawing of a whole graph into a new image, the way the Draw
 /// command draws it: viewing transform, background, surface or curve, axes.
-/// Used for the start menu's picture and by the developer render tool.
+/// Used for the start menu's picture, the program's icon and the render tool.
 
 #include <QImage>
 
@@ -19,5 +19,9 @@ QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::C
 
 /// The start menu's picture: a shaded sample surface with its labelled axes.
 QImage StartMenuPicture();
+
+/// The program's icon, size x size: a shaded sample surface without axes on
+/// a transparent ground.
+QImage IconPicture(int size);
 
 }  // namespace vemlo

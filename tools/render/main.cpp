@@ -1,24 +1,28 @@
-// vemlo_render: draws one graph headless into a PNG, the way the Draw command
-// draws it (mode defaults, transform, builder, plane, line, box, axes),
-// optionally with its contour levels over it, for looking at the pictures
-// without the program's windows.
+// vemlo_render: draws one graph headless into a picture file, the way the
+// Draw command draws it (mode defaults, transform, builder, plane, line, box,
+// axes), optionally with its contour levels over it, for making pictures from
+// scripts without the program's windows.
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Contours.h"
 #include "engine/Decorations.h"
 #include "engine/Modes.h"
 #include "engine/Settings.h"
+#include "formula/Parser.h"
 #include "output/GraphPicture.h"
 #include "output/QImageCanvas.h"
+#include "tools/render/PictureFormat.h"
 
 namespace {
 
@@ -60,9 +64,72 @@ std::vector<double*> RangesOf(GraphState& g) {
     return ranges;
 }
 
-int Fail(const QString& text) {
+// What the exit status says.
+enum ExitCode { kDrawn = 0, kBadCommandLine = 2, kFormulaFailed = 3, kNotWritten = 4 };
+
+int Fail(int code, const QString& text) {
     std::fprintf(stderr, "vemlo_render: %s\n", qPrintable(text));
-    return 2;
+    return code;
+}
+
+int BadCommandLine(const QString& text) { return Fail(kBadCommandLine, text + " (see vemlo_render --help)"); }
+
+const char* const kMoreHelp = R"help(
+The picture format follows the extension of --out: .bmp or .BMP; .jpg, .JPG,
+.jpeg or .JPEG (quality 100); .png or .PNG. Formulas are written as in the
+program: + - * / ^, Sin, Cos, Exp, Sqrt, ..., p for pi; so may every number
+be. An empty item of a list keeps its default (--eye ,30,70). The file is
+written whole or not at all.
+
+Examples:
+  vemlo_render -f "Sin(x)*Cos(y)" --out waves.png
+  vemlo_render -f "x^2-y^2" --eye ,30,70 --window -3,3,-3,3,-9,9 --size 400x300 --out saddle.jpg
+  vemlo_render --mode 2 -f "2-r/2" --out cone.png
+  vemlo_render --mode 3 -x "2*Cos(4*t)" -y "2*Sin(4*t)" -z t --step 0.01 --out helix.png
+  vemlo_render --mode 4 -x "(2+Cos(v))*Cos(u)" -y "(2+Cos(v))*Sin(u)" -z "Sin(v)" \
+      --window -3,3,-3,3,-3,3 --out torus.bmp
+
+Exit status:
+  0  the picture was written
+  2  the command line is wrong (unknown option, bad value, no --out, or an
+     extension that is not one of the above); nothing was written
+  3  a formula failed (the message names it); nothing was written
+  4  the picture file could not be written; a file of that name is unchanged
+)help";
+
+using NamedFormula = std::pair<QString, std::string>;
+
+/// The formulas the mode draws, with the options that set them.
+std::vector<NamedFormula> FormulasOf(const GraphState& g) {
+    if (g.Choice == '1' || g.Choice == '2') return {{"-f", g.SFunc}};
+    return {{"-x", g.XFunc}, {"-y", g.YFunc}, {"-z", g.ZFunc}};
+}
+
+/// The formulas of the list whose text does not read as a formula.
+std::vector<NamedFormula> WithSyntaxErrors(const GraphState& g, const std::vector<NamedFormula>& formulas) {
+    vemlo::FormulaState scratch = g;
+    std::vector<NamedFormula> bad;
+    for (const NamedFormula& f : formulas) {
+        vemlo::Parse(scratch, f.second);
+        if (scratch.TokenError) bad.push_back(f);
+    }
+    return bad;
+}
+
+QString Listed(const std::vector<NamedFormula>& formulas) {
+    QStringList items;
+    for (const NamedFormula& f : formulas) items << f.first + " \"" + QString::fromStdString(f.second) + "\"";
+    return items.join(", ");
+}
+
+/// Writes the image whole, or leaves the file as it was.
+bool WritePicture(const QImage& image, const QString& name, vemlo::PictureFormat format, QString& error) {
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, format.name, format.quality) && file.commit())
+        return true;
+    error = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
 }  // namespace
@@ -70,9 +137,13 @@ int Fail(const QString& text) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vemlo_render"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEMLO_VERSION));
     QCommandLineParser cl;
-    cl.setApplicationDescription("Draws one Vemlo graph into a PNG file.");
-    cl.addHelpOption();
+    cl.setApplicationDescription("Draws one Vemlo graph into a picture file (BMP, JPEG or PNG).");
+    const QCommandLineOption help(QStringList{"h", "help"}, "Shows this help.");
+    cl.addOption(help);
+    cl.addVersionOption();
     const QCommandLineOption mode("mode", "Graph mode 1 to 4.", "n", "1");
     const QCommandLineOption f("f", "z = f(x, y) or f(r, t) (modes 1 and 2).", "formula");
     const QCommandLineOption x("x", "x(t) or x(u, v) (modes 3 and 4).", "formula");
@@ -82,7 +153,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption window("window", "Window box: xmin,xmax,ymin,ymax,zmin,zmax.", "list");
     const QCommandLineOption curves("curves", "Grid curves each way: n[,m].", "list");
     const QCommandLineOption step("step", "Curve step (mode 3).", "value");
-    const QCommandLineOption eye("eye", "Eye: rho,theta,phi (angles in degrees).", "list");
+    const QCommandLineOption eye("eye", "Eye: rho,theta,phi, angles in degrees (200,30,40).", "list");
     const QCommandLineOption size("size", "Image size WxH.", "size", "776x466");
     const QCommandLineOption flat("no-shading", "Fill facets with their side colours unshaded.");
     const QCommandLineOption reference("reference", "Evaluate by reading the formulas every time.");
@@ -92,35 +163,43 @@ int main(int argc, char** argv) {
     const QCommandLineOption contours(
         "contours", "Contours over the graph (modes 1 and 2): grid,levels[,3d], e.g. 20,10 or 60,16,3d.",
         "list");
-    const QCommandLineOption out("out", "Output PNG file.", "file");
+    const QCommandLineOption out("out", "Picture file to write (.bmp, .jpg, .jpeg or .png).", "file");
     cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box,
                    contours, out});
-    cl.process(app);
+    if (!cl.parse(QCoreApplication::arguments())) return BadCommandLine(cl.errorText());
+    if (cl.isSet(help)) {
+        std::printf("%s%s", qPrintable(cl.helpText()), kMoreHelp);
+        return kDrawn;
+    }
+    if (cl.isSet(QStringLiteral("version"))) cl.showVersion();
+    if (!cl.positionalArguments().isEmpty())
+        return BadCommandLine("unexpected argument " + cl.positionalArguments().first());
 
     GraphState g;
     const std::string modeText = cl.value(mode).toStdString();
     if (modeText.size() != 1 || modeText[0] < '1' || modeText[0] > '4')
-        return Fail("the mode is 1, 2, 3 or 4");
+        return BadCommandLine("the mode is 1, 2, 3 or 4");
     g.Choice = modeText[0];
     vemlo::ApplyModeDefaults(g, 1440, 900);
     if (cl.isSet(f)) g.SFunc = cl.value(f).toStdString();
     if (cl.isSet(x)) g.XFunc = cl.value(x).toStdString();
     if (cl.isSet(y)) g.YFunc = cl.value(y).toStdString();
     if (cl.isSet(z)) g.ZFunc = cl.value(z).toStdString();
-    if (cl.isSet(domain) && !ReadList(g, cl.value(domain), RangesOf(g))) return Fail("bad --domain");
+    if (cl.isSet(domain) && !ReadList(g, cl.value(domain), RangesOf(g)))
+        return BadCommandLine("bad --domain");
     if (cl.isSet(window) &&
         !ReadList(g, cl.value(window), {&g.WMinX, &g.WMaxX, &g.WMinY, &g.WMaxY, &g.WMinZ, &g.WMaxZ}))
-        return Fail("bad --window");
+        return BadCommandLine("bad --window");
     if (cl.isSet(curves)) {
-        if (!ReadList(g, cl.value(curves), {&g.DeltaX, &g.DeltaY})) return Fail("bad --curves");
+        if (!ReadList(g, cl.value(curves), {&g.DeltaX, &g.DeltaY})) return BadCommandLine("bad --curves");
         if (cl.value(curves).split(',').size() == 1) g.DeltaY = g.DeltaX;
     }
-    if (cl.isSet(step) && !ReadList(g, cl.value(step), {&g.Step})) return Fail("bad --step");
+    if (cl.isSet(step) && !ReadList(g, cl.value(step), {&g.Step})) return BadCommandLine("bad --step");
     if (cl.isSet(eye)) {
         // As the view dialog takes them: degrees to radians in extended
         // precision, theta wrapped, phi clamped, rho repaired.
         std::vector<std::string> items;
-        if (!SplitList(cl.value(eye), 3, items) || !AllReadable(g, items)) return Fail("bad --eye");
+        if (!SplitList(cl.value(eye), 3, items) || !AllReadable(g, items)) return BadCommandLine("bad --eye");
         vemlo::ApplyView(g, items[1], items[2], items[0]);
         vemlo::RepairRho(g);
     }
@@ -138,28 +217,35 @@ int main(int argc, char** argv) {
     if (cl.isSet(plane)) {
         std::vector<std::string> items;
         if (g.Choice != '1' || !SplitList(cl.value(plane), 10, items) || !AllReadable(g, items))
-            return Fail("bad --plane");
+            return BadCommandLine("bad --plane");
         vemlo::ResetPlane(g);
         std::array<std::string, 10> boxes;
         std::copy(items.begin(), items.end(), boxes.begin());
         vemlo::ApplyPlane(g, boxes);
-        if (!g.PlaneFlag) return Fail("--plane: the point or the normal must differ from 0");
+        if (!g.PlaneFlag) return BadCommandLine("--plane: the point or the normal must differ from 0");
         g.PlaneDraw = true;
     }
     if (cl.isSet(line)) {
         std::vector<std::string> items;
-        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items)) return Fail("bad --line");
+        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items)) return BadCommandLine("bad --line");
         std::array<std::string, 6> boxes;
         std::copy(items.begin(), items.end(), boxes.begin());
         vemlo::ApplyLine(g, boxes);
-        if (!g.LineFlag) return Fail("--line: a point must differ from 0");
+        if (!g.LineFlag) return BadCommandLine("--line: a point must differ from 0");
         g.LineDraw = true;
     }
 
     const QStringList wh = cl.value(size).split('x');
     const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
-    if (w < 50 || h < 50 || w > 8000 || h > 8000) return Fail("bad --size (50x50 to 8000x8000)");
-    if (!cl.isSet(out)) return Fail("--out is needed");
+    if (w < 50 || h < 50 || w > 8000 || h > 8000) return BadCommandLine("bad --size (50x50 to 8000x8000)");
+    if (!cl.isSet(out)) return BadCommandLine("--out is needed");
+    const QString outName = cl.value(out);
+    const vemlo::PictureFormat format = vemlo::PictureFormatOf(outName);
+    if (!format.name) return BadCommandLine("cannot tell the picture format of " + outName);
+
+    const std::vector<NamedFormula> formulas = FormulasOf(g);
+    const std::vector<NamedFormula> unreadable = WithSyntaxErrors(g, formulas);
+    if (!unreadable.empty()) return Fail(kFormulaFailed, "formula error in " + Listed(unreadable));
 
     int grid = 0, levels = 0;
     bool threeD = false;
@@ -170,7 +256,7 @@ int main(int argc, char** argv) {
         threeD = parts.size() == 3 && parts[2].trimmed() == "3d";
         if (parts.size() < 2 || parts.size() > 3 || (parts.size() == 3 && !threeD) || grid < 1 || grid > 60 ||
             levels < 2 || levels > 16)
-            return Fail("bad --contours (grid 1..60, levels 2..16, optionally 3d)");
+            return BadCommandLine("bad --contours (grid 1..60, levels 2..16, optionally 3d)");
     }
 
     const vemlo::EvalPath path = cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled;
@@ -186,7 +272,10 @@ int main(int argc, char** argv) {
         canvas.flush();
         g.FuncError = g.FuncError || failed;
     }
-    if (!image.save(cl.value(out), "PNG")) return Fail("cannot write " + cl.value(out));
-    if (g.FuncError) return Fail("ERROR...Check your Functions");
-    return 0;
+    if (g.FuncError)
+        return Fail(kFormulaFailed, "a formula has no value at a point of the domain: " + Listed(formulas));
+    QString error;
+    if (!WritePicture(image, outName, format, error))
+        return Fail(kNotWritten, "cannot write " + outName + ": " + error);
+    return kDrawn;
 }
