@@ -1,6 +1,6 @@
 #pragma once
 /// A plain C++ canvas on a 32-bit pixel buffer for benchmarks that must draw
-/// for real without a GUI library: lines pixel by pixel (end pixel excluded),
+/// for real without Qt: lines pixel by pixel (end pixel excluded),
 /// polygons filled by scanlines with the non-zero rule and outlined with the
 /// pen. Text is not drawn.
 

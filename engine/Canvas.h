@@ -1,7 +1,7 @@
 #pragma once
 /// The drawing surface the engine paints on. The Qt layer implements it on a
 /// QImage; tests use a recording canvas or the same QImage canvas.
-/// Semantics follow a classic pen-and-brush canvas: LineTo draws from the pen
+/// It keeps a pen, a brush and a font between calls. LineTo draws from the pen
 /// position to the point, excluding the end pixel; Polygon fills by the
 /// non-zero rule with the brush and outlines with the pen; Rectangle(x1, y1,
 /// x2, y2) covers x1..x2-1, y1..y2-1; no antialiasing anywhere.

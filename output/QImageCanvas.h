@@ -1,6 +1,6 @@
 #pragma once
 /// The engine's Canvas on a QImage: pen, brush and font state, lines drawn
-/// pixel by pixel (the end point excluded, as a classic canvas does), filled
+/// pixel by pixel (the end point excluded, as Canvas says), filled
 /// polygons and text through QPainter, never antialiased.
 
 #include <QImage>

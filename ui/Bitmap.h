@@ -1,7 +1,7 @@
 #pragma once
-/// An off-screen bitmap with its own canvas, like the bitmaps of a classic
-/// GUI library: the canvas keeps its pen, brush and font between uses, and a
-/// new bitmap starts with a fresh canvas (black pen of width 1, white brush).
+/// An off-screen bitmap with its own canvas: the canvas keeps its pen, brush
+/// and font between uses, and a new bitmap starts with a fresh canvas (black
+/// pen of width 1, white brush).
 
 #include <QImage>
 #include <memory>

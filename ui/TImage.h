@@ -1,8 +1,8 @@
 #pragma once
 /// An image control: shows its picture 1:1 at its top-left corner and
-/// repaints on update(). Like a classic image control, it has no picture
-/// after removePicture(); asking for the canvas then creates a new bitmap of
-/// the control's current size, with a fresh canvas.
+/// repaints on update(). After removePicture() it has no picture; asking for
+/// the canvas then creates a new bitmap of the control's current size, with a
+/// fresh canvas.
 
 #include <QWidget>
 #include <optional>

@@ -23,7 +23,7 @@ TViewDlg::TViewDlg(QWidget* parent) : QDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The form keeps the library's smaller default font: its labels are 15 pixels high.
+    // This form has a smaller font than the other dialogs: its labels are 15 pixels high.
     SetUpDialog(this, 335, 214, 12);
     for (QLabel* l : {Label1, Label5}) {
         SetTextColor(l, colors::Navy);

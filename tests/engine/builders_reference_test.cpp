@@ -1,4 +1,5 @@
 #include <cstring>
+#include <ostream>
 
 #include "tests/engine/builders_fixture.h"
 
@@ -14,6 +15,15 @@ struct Case {
     const char* y;
     const char* z;
 };
+
+// Shown in test names and failures as the mode and its formulas.
+void PrintTo(const Case& k, std::ostream* os) {
+    *os << "mode " << k.mode << ": ";
+    if (k.mode == '1' || k.mode == '2')
+        *os << "z = " << k.s;
+    else
+        *os << "x = " << k.x << ", y = " << k.y << ", z = " << k.z;
+}
 
 class ReferencePath : public ::testing::TestWithParam<Case> {};
 

@@ -1,8 +1,9 @@
+#include "engine/Modes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "engine/Modes.h"
+#include <ostream>
 
 namespace vemlo {
 namespace {
@@ -24,6 +25,8 @@ const ModeRow kModes[] = {
     {'3', -5, 5, kUntouched, kUntouched, 0, 5, kUntouched, kUntouched},
     {'4', -10, 10, kUntouched, kUntouched, kUntouched, kUntouched, -kPi, kPi},
 };
+
+void PrintTo(const ModeRow& r, std::ostream* os) { *os << "mode " << r.choice; }
 
 class ModeDefaultsTest : public ::testing::TestWithParam<ModeRow> {
 protected:

@@ -1,10 +1,11 @@
+#include "engine/Shading.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cmath>
 #include <limits>
-
-#include "engine/Shading.h"
+#include <ostream>
 
 namespace vemlo {
 namespace {
@@ -45,6 +46,8 @@ const ShadeRow kShades[] = {
     {"hue 332", Rgb(255, 0, 119), 0, Rgb(128, 0, 17)},
     {"hue 333", Rgb(200, 0, 90), 0, Rgb(100, 0, 45)},
 };
+
+void PrintTo(const ShadeRow& r, std::ostream* os) { *os << r.name; }
 
 class ShadeTest : public ::testing::TestWithParam<ShadeRow> {};
 

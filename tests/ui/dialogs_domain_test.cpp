@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "tests/ui/dialog_driver.h"
@@ -15,6 +16,8 @@ struct DomainRow {
     const char* captions[4];
     bool second;
 };
+
+void PrintTo(const DomainRow& r, std::ostream* os) { *os << "mode " << r.mode; }
 
 class DomainCaptions : public ::testing::TestWithParam<DomainRow> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/ui/dialog_driver.h"
 #include "ui/Eqn1Dlg.h"
 
@@ -15,6 +17,8 @@ struct EqnLayoutRow {
     const char* label2;
     const char* prompt;
 };
+
+void PrintTo(const EqnLayoutRow& r, std::ostream* os) { *os << "mode " << r.mode; }
 
 class EqnLayout : public ::testing::TestWithParam<EqnLayoutRow> {};
 
