@@ -18,7 +18,7 @@ constexpr int kWidth = 776, kHeight = 466;
 
 class ListingHost : public vemlo::NullHost {
 public:
-    void setListing(const std::vector<std::string>& lines) override { count = lines.size(); }
+    void setListing(vemlo::ValueListing listing) override { count = listing.size(); }
     std::size_t count = 0;
 };
 

@@ -2,7 +2,8 @@
 /// GUI services the engine asks of the window that runs it.
 
 #include <string>
-#include <vector>
+
+#include "engine/Listing.h"
 
 namespace vemlo {
 
@@ -15,8 +16,9 @@ public:
     /// and Cancel Draw can be pressed).
     virtual void processMessages() = 0;
     virtual void setCursor(CursorKind kind) = 0;
-    /// Replaces the value listing with these lines, in one go.
-    virtual void setListing(const std::vector<std::string>& lines) = 0;
+    /// Replaces the value listing with this one, in one go. The listing is
+    /// handed over as numbers; its lines are made when they are looked at.
+    virtual void setListing(ValueListing listing) = 0;
     /// A plain message box with an OK button.
     virtual void message(const std::string& text) = 0;
 };
@@ -26,7 +28,7 @@ class NullHost : public Host {
 public:
     void processMessages() override {}
     void setCursor(CursorKind) override {}
-    void setListing(const std::vector<std::string>&) override {}
+    void setListing(ValueListing) override {}
     void message(const std::string&) override {}
 };
 

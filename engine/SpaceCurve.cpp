@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "engine/Builders.h"
 #include "engine/Listing.h"
 #include "engine/Sweep.h"
@@ -45,14 +47,14 @@ void EvaluatePar(GraphState& g, Canvas& c, Host& h, EvalPath path) {
         if (g.FuncError) return;
     }
 
-    ValueListing list;
-    for (g.T = g.MinT; walk.runs(g.T) && list.lines().size() < ValueListing::MaxLines; g.T = walk.next(g.T)) {
+    ValueListing list(ValueListing::Form::Curve);
+    for (g.T = g.MinT; walk.runs(g.T) && !list.full(); g.T = walk.next(g.T)) {
         const double t = g.T;
         const double x = ev.XP(t);
         const double y = ev.YP(t);
-        list.add(CurveLine(t, x, y, ev.ZP(t)));
+        list.add(t, x, y, ev.ZP(t));
     }
-    list.handTo(h);
+    h.setListing(std::move(list));
 }
 
 }  // namespace vemlo

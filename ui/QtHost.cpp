@@ -4,18 +4,21 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QWidget>
+#include <utility>
 
 namespace vemlo {
 
 QtHost::QtHost(QWidget* window) : window_(window) {}
 
 void QtHost::processMessages() {
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < eventMs_) return;
     constexpr int kRepaintMs = 40;
     if (target_ && (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs)) {
         target_->update();
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
+    sinceEvents_.start();
 }
 
 void QtHost::setCursor(CursorKind kind) {
@@ -29,8 +32,8 @@ void QtHost::setCursor(CursorKind kind) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
-void QtHost::setListing(const std::vector<std::string>& lines) {
-    if (sink_) sink_(lines);
+void QtHost::setListing(ValueListing listing) {
+    if (sink_) sink_(std::make_shared<const ValueListing>(std::move(listing)));
 }
 
 void QtHost::message(const std::string& text) {

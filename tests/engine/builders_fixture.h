@@ -25,7 +25,7 @@ public:
         if (onPump) onPump(pumps);
     }
     void setCursor(CursorKind kind) override { cursors.push_back(kind); }
-    void setListing(const std::vector<std::string>& lines) override { listings.push_back(lines); }
+    void setListing(ValueListing listing) override { listings.push_back(listing.lines()); }
     void message(const std::string& text) override { messages.push_back(text); }
 
     /// The listing the window shows at the end.

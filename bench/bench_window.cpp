@@ -1,0 +1,151 @@
+// What the user waits for in the real window: the program's forms, created
+// as at program start, on the offscreen platform with a 1440 x 900 screen.
+// Each benchmark picks its mode on the start menu, sets its formulas and
+// curves as the dialogs would, draws once, then times one command from the
+// click until the graphing image has been painted again: Draw, one press of
+// the right arrow, and Clear Screen followed by Draw. The commands compose
+// the pictures and draw the axes as they always do.
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <array>
+#include <string>
+
+#include "app/Forms.h"
+#include "app/TMainMenu1.h"
+#include "engine/Settings.h"
+#include "ui/Globals.h"
+#include "ui/Kit.h"
+#include "ui/TImage.h"
+#include "ui/TVemloScrn1.h"
+
+namespace {
+
+using vemlo::VemloScrn1;
+
+// Counts the paintings of the graphing image.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++count;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+PaintCounter* Painted = nullptr;
+
+// Runs the command, then the event loop until the image shows what it drew.
+template <typename Command>
+void UntilPainted(Command command) {
+    command();
+    const int before = Painted->count;
+    for (int guard = 0; guard < 1000 && Painted->count == before; ++guard) QApplication::processEvents();
+}
+
+struct Graph {
+    char mode;
+    std::array<std::string, 3> formulas;
+    double curves;  // cells along each parameter; 0 keeps the mode's default
+    double step;    // step of t; 0 keeps the mode's default
+    double maxT;    // end of t; 0 keeps the mode's default
+};
+
+void SetUp(const Graph& gr) {
+    const QByteArray button = QByteArray("btnChoice") + gr.mode;
+    vemlo::MainMenu1->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    QApplication::processEvents();
+    vemlo::GraphState& g = vemlo::TheGraph();
+    vemlo::ApplyFunctions(g, gr.formulas);
+    g.FunctionCalled = true;
+    if (gr.curves > 0) g.DeltaX = g.DeltaY = gr.curves;
+    if (gr.step > 0) g.Step = gr.step;
+    if (gr.maxT > 0) g.MaxT = gr.maxT;
+    UntilPainted([] { VemloScrn1->DrawButn2->click(); });
+}
+
+enum class Command { Draw, Arrow, ClearAndDraw };
+
+void RunCommand(benchmark::State& state, const Graph& gr, Command which) {
+    SetUp(gr);
+    for (auto _ : state) {
+        switch (which) {
+            case Command::Draw:
+                UntilPainted([] { VemloScrn1->DrawButn2->click(); });
+                break;
+            case Command::Arrow:
+                UntilPainted([] { VemloScrn1->Arrow4->click(); });
+                break;
+            case Command::ClearAndDraw:
+                UntilPainted([] {
+                    VemloScrn1->ClearScreen1->trigger();
+                    VemloScrn1->DrawButn2->click();
+                });
+                break;
+        }
+    }
+    if (vemlo::TheGraph().FuncError) state.SkipWithError("a formula failed");
+    state.counters["image_w"] = VemloScrn1->Image1->width();
+    state.counters["image_h"] = VemloScrn1->Image1->height();
+}
+
+Graph Surface(double curves) { return {'1', {"(2*x^2+3*y^2)*Exp(1-x^2-y^2)", "", ""}, curves, 0, 0}; }
+const Graph kTorus{'4', {"(2+Cos(v))*Cos(u)", "(2+Cos(v))*Sin(u)", "Sin(v)"}, 80, 0, 0};
+const Graph kHelix{'3', {"Cos(t)", "Sin(t)", "t/4"}, 0, 0.001, 6 * 3.141592653589793};
+
+void BM_WindowSurface(benchmark::State& state, Command which) {
+    RunCommand(state, Surface(static_cast<double>(state.range(0))), which);
+}
+void BM_WindowTorus80(benchmark::State& state, Command which) { RunCommand(state, kTorus, which); }
+void BM_WindowHelix(benchmark::State& state, Command which) { RunCommand(state, kHelix, which); }
+
+BENCHMARK_CAPTURE(BM_WindowSurface, draw, Command::Draw)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(80)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowSurface, arrow, Command::Arrow)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(80)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowSurface, clear_draw, Command::ClearAndDraw)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(80)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowTorus80, draw, Command::Draw)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowTorus80, arrow, Command::Arrow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowTorus80, clear_draw, Command::ClearAndDraw)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowHelix, draw, Command::Draw)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowHelix, arrow, Command::Arrow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowHelix, clear_draw, Command::ClearAndDraw)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    vemlo::SetScreenSizeOverride(QSize(1440, 900));
+    vemlo::CreateForms();
+    vemlo::MainMenu1->show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    Painted = &counter;
+    VemloScrn1->Image1->installEventFilter(&counter);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    VemloScrn1->Image1->removeEventFilter(&counter);
+    vemlo::DestroyForms();
+    return 0;
+}
