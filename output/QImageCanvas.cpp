@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QPolygon>
+#include <QVarLengthArray>
 #include <cmath>
 #include <cstdlib>
 
@@ -98,8 +98,28 @@ QPainter& QImageCanvas::painter() {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
+        painterPen_ = painterBrush_ = Drawn{};
     }
     return *painter_;
+}
+
+void QImageCanvas::polygonPenAndBrush(QPainter& p) {
+    const Drawn pen{penColor_, penWidth_ <= 1 ? 0 : penWidth_, static_cast<int>(penStyle_)};
+    if (pen.style != painterPen_.style || pen.color != painterPen_.color || pen.width != painterPen_.width) {
+        if (penStyle_ == TPenStyle::Clear)
+            p.setPen(Qt::NoPen);
+        else
+            p.setPen(QPen(toQColor(penColor_), pen.width, qtPenStyle(penStyle_)));
+        painterPen_ = pen;
+    }
+    const Drawn brush{brushColor_, 0, static_cast<int>(brushStyle_)};
+    if (brush.style != painterBrush_.style || brush.color != painterBrush_.color) {
+        if (brushStyle_ == TBrushStyle::Clear)
+            p.setBrush(Qt::NoBrush);
+        else
+            p.setBrush(toQColor(brushColor_));
+        painterBrush_ = brush;
+    }
 }
 
 void QImageCanvas::plot(int x, int y, QRgb rgb) {
@@ -163,6 +183,7 @@ void QImageCanvas::lineTo(int x, int y) {
             QPainter& p = painter();
             QPen pen(toQColor(penColor_), penWidth_, qtPenStyle(penStyle_), Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
+            painterPen_ = Drawn{};
             // A wide line of no length paints nothing in Qt; the pen's dot must still show.
             if (pos_.x == x && pos_.y == y)
                 p.drawPoint(x, y);
@@ -175,19 +196,11 @@ void QImageCanvas::lineTo(int x, int y) {
 
 void QImageCanvas::polygon(const PointType* pts, int n) {
     if (n <= 0 || image_.isNull()) return;
-    QPolygon poly;
-    poly.reserve(n);
-    for (int i = 0; i < n; ++i) poly << QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
+    QVarLengthArray<QPoint, 8> poly(n);
+    for (int i = 0; i < n; ++i) poly[i] = QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
     QPainter& p = painter();
-    if (penStyle_ == TPenStyle::Clear)
-        p.setPen(Qt::NoPen);
-    else
-        p.setPen(QPen(toQColor(penColor_), penWidth_ <= 1 ? 0 : penWidth_, qtPenStyle(penStyle_)));
-    if (brushStyle_ == TBrushStyle::Clear)
-        p.setBrush(Qt::NoBrush);
-    else
-        p.setBrush(toQColor(brushColor_));
-    p.drawPolygon(poly, Qt::WindingFill);
+    polygonPenAndBrush(p);
+    p.drawPolygon(poly.data(), n, Qt::WindingFill);
 }
 
 void QImageCanvas::rectangle(int x1, int y1, int x2, int y2) {
@@ -234,6 +247,7 @@ void QImageCanvas::textOut(int x, int y, const std::string& text) {
     if (brushStyle_ != TBrushStyle::Clear)
         p.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), toQColor(brushColor_));
     p.setPen(toQColor(fontColor_));
+    painterPen_ = Drawn{};
     p.drawText(x, y + fm.ascent(), s);
     pos_ = {x + fm.horizontalAdvance(s), y};
 }
