@@ -4,17 +4,22 @@
 // curves as the dialogs would, draws once, then times one command from the
 // click until the graphing image has been painted again: Draw, one press of
 // the right arrow, and Clear Screen followed by Draw. The commands compose
-// the pictures and draw the axes as they always do. Before each Draw the
+// the pictures and draw the axes as they always do. The counter max_gap_ms is
+// the longest time the window ran no events during the command. Before each Draw the
 // first parameter starts a hair further along, so the drawing meets no point
 // it met before, as after a change of function or domain; an arrow press
 // draws the same graph again, as it does for the user.
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -43,6 +48,26 @@ protected:
 };
 
 PaintCounter* Painted = nullptr;
+
+// The longest time between two passes of the event loop while it lives,
+// seen by a timer that asks to run every millisecond.
+class GapMeter {
+public:
+    GapMeter() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            longest_ = std::max(longest_, since_.nsecsElapsed());
+            since_.start();
+        });
+        timer_.start(1);
+        since_.start();
+    }
+    double longestMs() const { return std::max(longest_, since_.nsecsElapsed()) / 1e6; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer since_;
+    qint64 longest_ = 0;
+};
 
 // Runs the command, then the event loop until the image shows what it drew.
 template <typename Command>
@@ -81,8 +106,10 @@ void RunCommand(benchmark::State& state, const Graph& gr, Command which) {
     vemlo::GraphState& g = vemlo::TheGraph();
     const double first = g.*gr.start;
     int drawings = 0;
+    double gap = 0;
     for (auto _ : state) {
         if (which != Command::Arrow) g.*gr.start = first + ++drawings * 1e-9;
+        GapMeter meter;
         switch (which) {
             case Command::Draw:
                 UntilPainted([] { VemloScrn1->DrawButn2->click(); });
@@ -97,7 +124,9 @@ void RunCommand(benchmark::State& state, const Graph& gr, Command which) {
                 });
                 break;
         }
+        gap = std::max(gap, meter.longestMs());
     }
+    state.counters["max_gap_ms"] = gap;
     if (vemlo::TheGraph().FuncError) state.SkipWithError("a formula failed");
     state.counters["image_w"] = VemloScrn1->Image1->width();
     state.counters["image_h"] = VemloScrn1->Image1->height();
@@ -137,6 +166,61 @@ BENCHMARK_CAPTURE(BM_WindowTorus80, clear_draw, Command::ClearAndDraw)->Unit(ben
 BENCHMARK_CAPTURE(BM_WindowHelix, draw, Command::Draw)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WindowHelix, arrow, Command::Arrow)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WindowHelix, clear_draw, Command::ClearAndDraw)->Unit(benchmark::kMillisecond);
+
+// A space curve of 1,000,000 points (t from 0 to 100,000 in steps of 0.1),
+// drawn once: the window must keep running its events during and after the
+// drawing. peak_MB is the process's peak memory (run this benchmark alone).
+void BM_WindowCurveMillion(benchmark::State& state) {
+    const QByteArray button = QByteArray("btnChoice3");
+    vemlo::MainMenu1->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    QApplication::processEvents();
+    vemlo::GraphState& g = vemlo::TheGraph();
+    vemlo::ApplyFunctions(g, {"Cos(t)", "Sin(t)", "t/20000"});
+    g.FunctionCalled = true;
+    g.MinT = 0;
+    g.MaxT = 1e5;
+    g.Step = 0.1;
+    double gap = 0;
+    for (auto _ : state) {
+        GapMeter meter;
+        UntilPainted([] { VemloScrn1->DrawButn2->click(); });
+        gap = std::max(gap, meter.longestMs());
+    }
+    state.counters["max_gap_ms"] = gap;
+    state.counters["lines"] = static_cast<double>(VemloScrn1->Listing->size());
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    state.counters["peak_MB"] = use.ru_maxrss / 1024.0;
+}
+BENCHMARK(BM_WindowCurveMillion)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Cancel Draw pressed 200 ms into the drawing of the curve of 1,000,000
+// points: how long the drawing goes on before it stops.
+void BM_WindowCancel(benchmark::State& state) {
+    vemlo::MainMenu1->findChild<QPushButton*>(QStringLiteral("btnChoice3"))->click();
+    QApplication::processEvents();
+    vemlo::GraphState& g = vemlo::TheGraph();
+    vemlo::ApplyFunctions(g, {"Cos(t)", "Sin(t)", "t/20000"});
+    g.FunctionCalled = true;
+    g.MinT = 0;
+    g.MaxT = 1e5;
+    g.Step = 0.1;
+    double latest = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QElapsedTimer pressed;
+        QTimer::singleShot(200, [&pressed] {
+            VemloScrn1->DrawBtn->click();
+            pressed.start();
+        });
+        VemloScrn1->DrawButn2->click();
+        const double ms = pressed.isValid() ? pressed.nsecsElapsed() / 1e6 : -1;
+        latest = std::max(latest, ms);
+        state.ResumeTiming();
+    }
+    state.counters["cancel_ms"] = latest;
+}
+BENCHMARK(BM_WindowCancel)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
