@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -26,6 +27,7 @@
 #include "app/Forms.h"
 #include "app/TMainMenu1.h"
 #include "engine/Settings.h"
+#include "ui/FuncVals.h"
 #include "ui/Globals.h"
 #include "ui/Kit.h"
 #include "ui/TImage.h"
@@ -193,6 +195,22 @@ void BM_WindowCurveMillion(benchmark::State& state) {
     state.counters["peak_MB"] = use.ru_maxrss / 1024.0;
 }
 BENCHMARK(BM_WindowCurveMillion)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Then List Function Values opens the listing of those 1,000,000 points: the
+// window makes their text only now.
+void BM_WindowListingMillion(benchmark::State& state) {
+    for (auto _ : state) {
+        vemlo::FuncList->hide();
+        VemloScrn1->ListFunctionValues1->trigger();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = static_cast<double>(vemlo::FuncList->Values->blockCount());
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    state.counters["peak_MB"] = use.ru_maxrss / 1024.0;
+    vemlo::FuncList->hide();
+}
+BENCHMARK(BM_WindowListingMillion)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Cancel Draw pressed 200 ms into the drawing of the curve of 1,000,000
 // points: how long the drawing goes on before it stops.
