@@ -6,7 +6,7 @@
 namespace vemlo {
 
 void EvaluateF(GraphState& g, Canvas& c, Host& h, EvalPath path) {
-    h.setListing({});
+    h.setListing(ValueListing());
     ClearQuads(g);
     if (IsGraphMode(g.Choice)) ModeOf(g.Choice).build(g, c, h, path);
 }

@@ -2,7 +2,6 @@
 
 #include "engine/Builders.h"
 #include "engine/Facets.h"
-#include "engine/Numeric.h"
 #include "engine/SurfaceFrame.h"
 
 namespace vemlo {
@@ -73,7 +72,7 @@ void EvaluateCyl(GraphState& g, Canvas& c, Host& h, EvalPath path) {
                       {g.MinT, g.MaxT, StepOf(g.MinT, g.MaxT, g.DeltaY)}};
     const BuildEnd end = BuildHeightSurface(
         g, c, h, ev, model, p, 0.01, g.R, g.T, [&](double r, double t) { return ev.CN(r, t); },
-        [](double t) { return t * 180 / PiL; });
+        ValueListing::Form::Degrees);
     if (end == BuildEnd::Stopped) return;
     if (end == BuildEnd::Grid) h.setCursor(CursorKind::Default);
     c.setPenColor(g.DColor);

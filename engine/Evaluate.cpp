@@ -8,6 +8,7 @@ namespace vemlo {
 PointEval::PointEval(GraphState& g, EvalPath path)
     : g_(g), reference_(path == EvalPath::Reference), saved_(g.ReferenceParse) {
     g_.ReferenceParse = reference_;
+    ++g_.Pass;
 }
 
 PointEval::~PointEval() { g_.ReferenceParse = saved_; }

@@ -15,7 +15,8 @@ enum class EvalPath { Compiled, Reference };
 
 class PointEval {
 public:
-    /// Chooses the path for the point evaluators while this object lives.
+    /// Chooses the path for the point evaluators while this object lives, and
+    /// counts a new drawing (Pass) for the compiled formulas.
     PointEval(GraphState& g, EvalPath path);
     ~PointEval();
     PointEval(const PointEval&) = delete;

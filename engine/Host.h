@@ -2,7 +2,8 @@
 /// GUI services the engine asks of the window that runs it.
 
 #include <string>
-#include <vector>
+
+#include "engine/Listing.h"
 
 namespace vemlo {
 
@@ -19,8 +20,9 @@ public:
     /// early once `going` reads false, as when a button press clears it.
     virtual void pause(int ms, const bool& going) = 0;
     virtual void setCursor(CursorKind kind) = 0;
-    /// Replaces the value listing with these lines, in one go.
-    virtual void setListing(const std::vector<std::string>& lines) = 0;
+    /// Replaces the value listing with this one, in one go. The listing is
+    /// handed over as numbers; its lines are made when they are looked at.
+    virtual void setListing(ValueListing listing) = 0;
     /// A plain message box with an OK button.
     virtual void message(const std::string& text) = 0;
 };
@@ -31,7 +33,7 @@ public:
     void processMessages() override {}
     void pause(int, const bool&) override {}
     void setCursor(CursorKind) override {}
-    void setListing(const std::vector<std::string>&) override {}
+    void setListing(ValueListing) override {}
     void message(const std::string&) override {}
 };
 

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+
+#include "engine/Numeric.h"
 
 namespace vemlo {
 
@@ -91,6 +94,45 @@ std::string CurveLine(double t, double x, double y, double z) {
     s += ' ';
     AppendFixed(s, z, 10, 4);
     return s;
+}
+
+ValueListing ValueListing::FromLines(std::vector<std::string> lines) {
+    ValueListing list;
+    if (lines.size() > MaxLines) lines.resize(MaxLines);
+    list.text_ = std::move(lines);
+    return list;
+}
+
+void ValueListing::add(double a, double b, double c, double d) {
+    if (form_ == Form::Text || full()) return;
+    if (numbers_.empty()) numbers_.reserve(Width(form_) * 1024);
+    numbers_.insert(numbers_.end(), {a, b, c});
+    if (form_ == Form::Curve) numbers_.push_back(d);
+}
+
+std::string ValueListing::line(std::size_t i) const {
+    if (form_ == Form::Text) return text_[i];
+    const double* n = &numbers_[i * Width(form_)];
+    switch (form_) {
+        case Form::Value:
+            return ValueLine(n[0], n[1], n[2]);
+        case Form::Degrees:
+            return ValueLine(n[0], n[1] * 180 / PiL, n[2]);
+        case Form::Point:
+            return PointLine(n[0], n[1], n[2]);
+        case Form::Curve:
+            return CurveLine(n[0], n[1], n[2], n[3]);
+        case Form::Text:
+            break;
+    }
+    return {};
+}
+
+std::vector<std::string> ValueListing::lines() const {
+    std::vector<std::string> out;
+    out.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) out.push_back(line(i));
+    return out;
 }
 
 }  // namespace vemlo

@@ -41,7 +41,7 @@ void EvaluateRect(GraphState& g, Canvas& c, Host& h, EvalPath path) {
                       {g.MinY, g.MaxY, StepOf(g.MinY, g.MaxY, g.DeltaY)}};
     const BuildEnd end = BuildHeightSurface(
         g, c, h, ev, model, p, 0.001, g.X, g.Y, [&](double x, double y) { return ev.FN(x, y); },
-        [](double y) { return y; });
+        ValueListing::Form::Value);
     if (end == BuildEnd::Grid) h.setCursor(CursorKind::Default);
 }
 

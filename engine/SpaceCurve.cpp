@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "engine/Builders.h"
 #include "engine/Listing.h"
 #include "engine/Sweep.h"
@@ -35,24 +37,33 @@ void EvaluatePar(GraphState& g, Canvas& c, Host& h, EvalPath path) {
     };
     draw(At(ev, g.MinT));
     if (g.FuncError) return;
+    // The listing is the plot's own points, up to its limit, kept as they are
+    // worked out: no second walk over t once the curve is drawn.
+    ValueListing list(ValueListing::Form::Curve);
+    double listed = g.MinT;  // t of the last listed point
     for (g.T = g.MinT; walk.runs(g.T); g.T = walk.next(g.T)) {
         h.processMessages();
         if (!g.Drawing) {
             g.Drawing = true;
             return;
         }
-        draw(At(ev, g.T));
+        const CurvePoint p = At(ev, g.T);
+        draw(p);
         if (g.FuncError) return;
+        if (!list.full()) {
+            list.add(g.T, p.x, p.y, p.z);
+            listed = g.T;
+        }
     }
 
-    ValueListing list;
-    for (g.T = g.MinT; walk.runs(g.T) && list.lines().size() < ValueListing::MaxLines; g.T = walk.next(g.T)) {
-        const double t = g.T;
-        const double x = ev.XP(t);
-        const double y = ev.YP(t);
-        list.add(CurveLine(t, x, y, ev.ZP(t)));
+    // Leave what a walk over the listed points leaves: the flags of z at the
+    // last of them, and t at the first point not listed.
+    if (!list.empty()) {
+        const double end = g.T;
+        ev.ZP(listed);
+        g.T = list.full() ? walk.next(listed) : end;
     }
-    list.handTo(h);
+    h.setListing(std::move(list));
 }
 
 }  // namespace vemlo

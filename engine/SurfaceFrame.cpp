@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "engine/Listing.h"
 #include "engine/Shading.h"
@@ -150,8 +151,7 @@ void ListGrid(double& u, double& v, const ParamGrid& p, const std::function<void
 
 BuildEnd BuildHeightSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, SurfaceModel& m,
                             const ParamGrid& p, double tol, double& u, double& v,
-                            const std::function<double(double, double)>& value,
-                            const std::function<long double(double)>& shownV) {
+                            const std::function<double(double, double)>& value, ValueListing::Form form) {
     const bool lineCase = p.u.step * p.v.step == 0;
     if (lineCase) {
         // No cell clears FuncError here, and FN never does: a flag left by an
@@ -161,12 +161,12 @@ BuildEnd BuildHeightSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, Su
     } else if (!BuildSurface(g, c, h, ev, m, p, tol)) {
         return BuildEnd::Stopped;
     }
-    ValueListing list;
+    ValueListing list(form);
     ListGrid(u, v, p, [&](double a, double b) {
         const double f = value(a, b);
-        if (lineCase || !g.MathError) list.add(ValueLine(a, shownV(b), f));
+        if (lineCase || !g.MathError) list.add(a, b, f);
     });
-    list.handTo(h);
+    h.setListing(std::move(list));
     return lineCase ? BuildEnd::Line : BuildEnd::Grid;
 }
 

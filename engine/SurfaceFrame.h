@@ -11,6 +11,7 @@
 #include "engine/Evaluate.h"
 #include "engine/GraphState.h"
 #include "engine/Host.h"
+#include "engine/Listing.h"
 #include "engine/Sweep.h"
 
 namespace vemlo {
@@ -100,14 +101,14 @@ bool DrawLineCase(GraphState& g, Canvas& c, SurfaceModel& m, const ParamGrid& p)
 enum class BuildEnd { Stopped, Grid, Line };
 
 /// The whole build of a surface over a height (modes 1 and 2): the polyline
-/// when a step is 0, the cells otherwise, then the listing: one ValueLine per
-/// point with u, shownV(v) and value(u, v), walking the state variables `u`
-/// and `v`; after a grid, points whose value sets MathError are not listed.
-/// Tells which case ran, or that the build stopped (nothing listed then).
+/// when a step is 0, the cells otherwise, then the listing: one line of the
+/// given form (Value or Degrees) per point with u, v and value(u, v), walking
+/// the state variables `u` and `v`; after a grid, points whose value sets
+/// MathError are not listed. Tells which case ran, or that the build stopped
+/// (nothing listed then).
 BuildEnd BuildHeightSurface(GraphState& g, Canvas& c, Host& h, PointEval& ev, SurfaceModel& m,
                             const ParamGrid& p, double tol, double& u, double& v,
-                            const std::function<double(double, double)>& value,
-                            const std::function<long double(double)>& shownV);
+                            const std::function<double(double, double)>& value, ValueListing::Form form);
 
 /// Walks the listed points: u over its points (outer), v over its points
 /// (inner, restarting for each u), with the state's own variables as the loop

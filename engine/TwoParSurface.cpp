@@ -1,4 +1,5 @@
 #include <cmath>
+#include <utility>
 
 #include "engine/Builders.h"
 #include "engine/Facets.h"
@@ -73,13 +74,13 @@ void EvaluateTwoPar(GraphState& g, Canvas& c, Host& h, EvalPath path) {
                       {g.MinV, g.MaxV, StepOf(g.MinV, g.MaxV, g.DeltaY)}};
     TwoParModel model(g, ev, p);
     if (!BuildSurface(g, c, h, ev, model, p, 0.01)) return;
-    ValueListing list;
+    ValueListing list(ValueListing::Form::Point);
     ListGrid(g.U, g.V, p, [&](double u, double v) {
         const double x = ev.XS(u, v);
         const double y = ev.YS(u, v);
-        list.add(PointLine(x, y, ev.ZS(u, v)));
+        list.add(x, y, ev.ZS(u, v));
     });
-    list.handTo(h);
+    h.setListing(std::move(list));
     c.setPenColor(g.DColor);
     c.setPenStyle(TPenStyle::Solid);
     h.setCursor(CursorKind::Default);

@@ -1,5 +1,6 @@
 #include "formula/Compiled.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "formula/FormulaMath.h"
@@ -245,27 +246,83 @@ CompiledFormula::CompiledFormula(const std::string& text) {
     valid_ = true;
 }
 
+namespace {
+
+// Neighbouring grid points differ in their low bits only; every bit of the
+// key must reach the top bits that choose the slot.
+std::uint64_t HashOf(const std::uint64_t* key, std::size_t n) {
+    std::uint64_t h = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        h = (h ^ key[k]) * 0x9E3779B97F4A7C15ULL;
+        h ^= h >> 29;
+    }
+    h *= 0xBF58476D1CE4E5B9ULL;
+    return h ^ (h >> 32);
+}
+
+bool SameKey(const std::uint64_t* a, const std::uint64_t* b, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k)
+        if (a[k] != b[k]) return false;
+    return true;
+}
+
+}  // namespace
+
+void CompiledFormula::StartPass(unsigned pass) {
+    pass_ = pass;
+    last_.keys.swap(current_.keys);
+    last_.results.swap(current_.results);
+    current_.keys.clear();
+    current_.results.clear();
+    replay_ = 0;
+    misses_ = 0;
+    // The new drawing works out exactly the results the last one did when it
+    // asks for the same points, so the journals line up.
+    std::fill(results_.begin(), results_.end(), Result{});
+}
+
+bool CompiledFormula::Replay(const std::uint64_t* key, Result& out) {
+    constexpr std::size_t kLookahead = 8;
+    constexpr int kGiveUp = 64;
+    const std::size_t n = reads_.size();
+    const std::size_t end = std::min(last_.results.size(), replay_ + kLookahead);
+    for (std::size_t j = replay_; j < end; ++j) {
+        if (!SameKey(last_.keys.data() + j * n, key, n)) continue;
+        out = last_.results[j];
+        replay_ = j + 1;
+        misses_ = 0;
+        return true;
+    }
+    // Another drawing than the last one: stop looking.
+    if (++misses_ >= kGiveUp) replay_ = last_.results.size();
+    return false;
+}
+
 double CompiledFormula::Run(FormulaState& s) {
     bool math = false, cut = false;
     double value;
     if (results_.empty()) {
         value = Compute(s, math, cut);
     } else {
+        if (s.Pass != pass_) StartPass(s.Pass);
         std::uint64_t key[MaxKeyVars];
-        std::uint64_t h = 0;
         const std::size_t n = reads_.size();
-        for (std::size_t k = 0; k < n; ++k) {
-            key[k] = BitsOf(s.*VarMembers[reads_[k]]);
-            h = (h ^ key[k]) * 0x9E3779B97F4A7C15ULL;
-        }
-        const std::size_t slot = static_cast<std::size_t>(h >> (64 - ResultBits));
-        Result& res = results_[slot];
+        for (std::size_t k = 0; k < n; ++k) key[k] = BitsOf(s.*VarMembers[reads_[k]]);
+        const std::size_t slot = static_cast<std::size_t>(HashOf(key, n) >> (64 - ResultBits));
         std::uint64_t* stored = keys_.data() + slot * n;
-        if (!res.filled || std::memcmp(stored, key, n * sizeof *key) != 0) {
-            res.value = Compute(s, res.math, res.cut);
-            res.filled = true;
+        if (!results_[slot].filled || !SameKey(stored, key, n)) {
+            Result& fresh = results_[slot];
+            if (!Replay(key, fresh)) {
+                fresh.value = Compute(s, fresh.math, fresh.cut);
+                fresh.filled = true;
+            }
             std::memcpy(stored, key, n * sizeof *key);
+            if (current_.results.size() < MaxJournal) {
+                current_.keys.insert(current_.keys.end(), key, key + n);
+                current_.results.push_back(fresh);
+            }
         }
+        const Result& res = results_[slot];
         value = res.value;
         math = res.math;
         cut = res.cut;
@@ -312,19 +369,25 @@ double CompiledFormula::Compute(FormulaState& s, bool& math, bool& cut) {
                 Memo& m = memo[&c - cmds_.data()];
                 const double a = r[c.a];
                 const double b = c.op == Command::Pow ? r[c.b] : 0.0;
-                if (!m.filled || !SameBits(a, m.a) || !SameBits(b, m.b)) {
+                const Memo::Way* w = m.ways;
+                const Memo::Way* const end = m.ways + m.used;
+                while (w != end && !(SameBits(a, w->a) && SameBits(b, w->b))) ++w;
+                if (w == end) {
+                    Memo::Way& fresh = m.ways[m.next];
+                    m.next = static_cast<std::uint8_t>((m.next + 1) % Memo::Ways);
+                    if (m.used < Memo::Ways) ++m.used;
                     bool cutHere = false;
                     double v = c.op == Command::Pow ? b : a;
-                    m.ok = c.op == Command::Pow ? PowerOf(a, b, v) : FunctionOf(c.fn, a, v, cutHere);
-                    m.a = a;
-                    m.b = b;
-                    m.out = v;
-                    m.cut = cutHere;
-                    m.filled = true;
+                    fresh.ok = c.op == Command::Pow ? PowerOf(a, b, v) : FunctionOf(c.fn, a, v, cutHere);
+                    fresh.a = a;
+                    fresh.b = b;
+                    fresh.out = v;
+                    fresh.cut = cutHere;
+                    w = &fresh;
                 }
-                if (!m.ok) math = true;
-                if (m.cut) cut = true;
-                r[c.dst] = m.out;
+                if (!w->ok) math = true;
+                if (w->cut) cut = true;
+                r[c.dst] = w->out;
                 break;
             }
         }

@@ -34,12 +34,33 @@ public:
     /// The commands, for tests and diagnostics.
     const std::vector<Command>& Commands() const { return cmds_; }
 
-private:
-    double Compute(FormulaState& s, bool& math, bool& cut);
+    /// A drawing records at most this many worked-out results for the next one.
+    static constexpr std::size_t MaxJournal = std::size_t{1} << 16;
 
+private:
+    struct Result {
+        double value = 0;
+        bool math = false, cut = false, filled = false;
+    };
+
+    double Compute(FormulaState& s, bool& math, bool& cut);
+    /// A new drawing: its journal starts empty, the last one is replayed.
+    void StartPass(unsigned pass);
+    /// The result of key from the last drawing's journal, if it comes next
+    /// there (or a few entries further on).
+    bool Replay(const std::uint64_t* key, Result& out);
+
+    // The last few operand pairs of a costly step and what they gave: a
+    // surface cell asks for its corners, its centre and points next to it, so
+    // each step sees a handful of operands again and again.
     struct Memo {
-        double a = 0, b = 0, out = 0;
-        bool ok = false, cut = false, filled = false;
+        static constexpr int Ways = 4;
+        struct Way {
+            double a = 0, b = 0, out = 0;
+            bool ok = false, cut = false;
+        };
+        Way ways[Ways];
+        std::uint8_t used = 0, next = 0;
     };
 
     bool valid_ = false;
@@ -50,15 +71,24 @@ private:
     std::vector<Memo> memos_;   // one per command, used by the costly ones
 
     // Whole results by the values of the variables the formula reads: a surface
-    // is evaluated at each corner of each cell, so most points come again.
-    static constexpr int ResultBits = 9;
-    struct Result {
-        double value = 0;
-        bool math = false, cut = false, filled = false;
-    };
+    // is evaluated at each corner of each cell, so most points come again, a
+    // corner of one column of cells when the next column is walked.
+    static constexpr int ResultBits = 12;
     std::vector<std::uint8_t> reads_;  // variable numbers, at most MaxKeyVars
     std::vector<std::uint64_t> keys_;  // reads_.size() keys per result slot
     std::vector<Result> results_;
+
+    // The results a drawing had to work out, in the order it needed them. A
+    // redraw after turning the view needs the same points in the same order,
+    // so it reads them from the last drawing's journal one after the other.
+    struct Journal {
+        std::vector<std::uint64_t> keys;  // reads_.size() keys per entry
+        std::vector<Result> results;
+    };
+    Journal last_, current_;
+    std::size_t replay_ = 0;  // the next entry of last_ expected
+    int misses_ = 0;          // replays missed in a row
+    unsigned pass_ = 0;
 };
 
 /// A few compiled formulas keyed by their text, most recent first.

@@ -27,6 +27,11 @@ struct FormulaState {
     // replaying its compiled program: the reference that the fast path is
     // measured against. Both give the same values and flags.
     bool ReferenceParse = false;
+
+    // The number of the drawing being evaluated: the engine counts its
+    // drawings here, so a compiled formula knows when a new drawing starts and
+    // may ask for the points of the one before again.
+    unsigned Pass = 0;
 };
 
 }  // namespace vemlo

@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QPolygon>
+#include <QVarLengthArray>
 #include <cmath>
 #include <cstdlib>
 
@@ -80,7 +80,6 @@ QImageCanvas::QImageCanvas(QImage& image) : image_(image) {}
 QImageCanvas::~QImageCanvas() { flush(); }
 
 void QImageCanvas::flush() {
-    toolsSet_ = false;
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -104,12 +103,31 @@ QFont QImageCanvas::font(int points) {
 
 QPainter& QImageCanvas::painter() {
     if (!painter_) {
-        toolsSet_ = false;
-        painter_ = std::make_unique<QPainter>(&image_);
+            painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
+        painterPen_ = painterBrush_ = Drawn{};
     }
     return *painter_;
+}
+
+void QImageCanvas::polygonPenAndBrush(QPainter& p) {
+    const Drawn pen{penColor_, penWidth_ <= 1 ? 0 : penWidth_, static_cast<int>(penStyle_)};
+    if (pen.style != painterPen_.style || pen.color != painterPen_.color || pen.width != painterPen_.width) {
+        if (penStyle_ == TPenStyle::Clear)
+            p.setPen(Qt::NoPen);
+        else
+            p.setPen(QPen(toQColor(penColor_), pen.width, qtPenStyle(penStyle_)));
+        painterPen_ = pen;
+    }
+    const Drawn brush{brushColor_, 0, static_cast<int>(brushStyle_)};
+    if (brush.style != painterBrush_.style || brush.color != painterBrush_.color) {
+        if (brushStyle_ == TBrushStyle::Clear)
+            p.setBrush(Qt::NoBrush);
+        else
+            p.setBrush(toQColor(brushColor_));
+        painterBrush_ = brush;
+    }
 }
 
 void QImageCanvas::plot(int x, int y, QRgb rgb) {
@@ -171,9 +189,9 @@ void QImageCanvas::lineTo(int x, int y) {
                 return;
             }
             QPainter& p = painter();
-            toolsSet_ = false;
             QPen pen(toQColor(penColor_), penWidth_, qtPenStyle(penStyle_), Qt::RoundCap, Qt::RoundJoin);
             p.setPen(pen);
+            painterPen_ = Drawn{};
             // A wide line of no length paints nothing in Qt; the pen's dot must still show.
             if (pos_.x == x && pos_.y == y)
                 p.drawPoint(x, y);
@@ -186,39 +204,11 @@ void QImageCanvas::lineTo(int x, int y) {
 
 void QImageCanvas::polygon(const PointType* pts, int n) {
     if (n <= 0 || image_.isNull()) return;
-    // Facets come by the thousand: four corners need no allocation, and the
-    // painter's pen and brush are only set when they change.
-    constexpr int kSmall = 8;
-    QPoint small[kSmall];
-    QPolygon large;
-    QPoint* q = small;
-    if (n > kSmall) {
-        large.resize(n);
-        q = large.data();
-    }
-    for (int i = 0; i < n; ++i) q[i] = QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
+    QVarLengthArray<QPoint, 8> poly(n);
+    for (int i = 0; i < n; ++i) poly[i] = QPoint(clampForQt(pts[i].x), clampForQt(pts[i].y));
     QPainter& p = painter();
-    const PolygonTools tools{penStyle_ == TPenStyle::Clear ? TPenStyle::Clear : penStyle_,
-                             penStyle_ == TPenStyle::Clear ? 0u : penColor_,
-                             penStyle_ == TPenStyle::Clear ? 0 : penWidth_, brushStyle_,
-                             brushStyle_ == TBrushStyle::Clear ? 0u : brushColor_};
-    if (!toolsSet_ || !(tools.penStyle == tools_.penStyle && tools.pen == tools_.pen &&
-                        tools.penWidth == tools_.penWidth)) {
-        if (tools.penStyle == TPenStyle::Clear)
-            p.setPen(Qt::NoPen);
-        else
-            p.setPen(QPen(toQColor(tools.pen), tools.penWidth <= 1 ? 0 : tools.penWidth,
-                          qtPenStyle(tools.penStyle)));
-    }
-    if (!toolsSet_ || !(tools.brushStyle == tools_.brushStyle && tools.brush == tools_.brush)) {
-        if (tools.brushStyle == TBrushStyle::Clear)
-            p.setBrush(Qt::NoBrush);
-        else
-            p.setBrush(toQColor(tools.brush));
-    }
-    tools_ = tools;
-    toolsSet_ = true;
-    p.drawPolygon(q, n, Qt::WindingFill);
+    polygonPenAndBrush(p);
+    p.drawPolygon(poly.data(), n, Qt::WindingFill);
 }
 
 void QImageCanvas::rectangle(int x1, int y1, int x2, int y2) {
@@ -259,13 +249,13 @@ void QImageCanvas::textOut(int x, int y, const std::string& text) {
     const QString s = QString::fromStdString(text);
     if (image_.isNull()) return;
     QPainter& p = painter();
-    toolsSet_ = false;
     const QFont f = font(fontSize_);
     p.setFont(f);
     const QFontMetrics fm(f);
     if (brushStyle_ != TBrushStyle::Clear)
         p.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), toQColor(brushColor_));
     p.setPen(toQColor(fontColor_));
+    painterPen_ = Drawn{};
     p.drawText(x, y + fm.ascent(), s);
     pos_ = {x + fm.horizontalAdvance(s), y};
 }

@@ -63,6 +63,8 @@ public:
 
 private:
     QPainter& painter();
+    /// Gives the painter the pen and brush of a polygon, unless it has them.
+    void polygonPenAndBrush(QPainter& p);
     void plot(int x, int y, QRgb rgb);
     void thinLine(int x0, int y0, int x1, int y1);
 
@@ -78,16 +80,14 @@ private:
     PointType pos_{};
     int dashPhase_ = 0;
 
-    // The pen and brush last given to the painter for a polygon.
-    struct PolygonTools {
-        TPenStyle penStyle;
-        Color pen;
-        int penWidth;
-        TBrushStyle brushStyle;
-        Color brush;
+    // What the painter was last given for a polygon; valid only while it has
+    // not been given another pen or brush since.
+    struct Drawn {
+        Color color = 0;
+        int width = 0;
+        int style = -1;  // -1: not known
     };
-    PolygonTools tools_{};
-    bool toolsSet_ = false;
+    Drawn painterPen_, painterBrush_;
 };
 
 }  // namespace vemlo

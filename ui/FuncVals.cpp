@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTimer>
 
 #include "engine/Modes.h"
 #include "output/Printing.h"
@@ -92,19 +93,45 @@ TFuncList::TFuncList(GraphState& g, QWidget* parent) : QWidget(parent, Qt::Windo
 
 QString TFuncList::Heading(char choice) { return QString::fromLatin1(ModeOf(choice).listingHeading); }
 
+void TFuncList::SetListing(const std::vector<std::string>& lines) {
+    SetListing(std::make_shared<const ValueListing>(ValueListing::FromLines(lines)));
+}
+
+void TFuncList::SetListing(std::shared_ptr<const ValueListing> listing) {
+    const bool queued = pending_ != nullptr;
+    pending_ = listing ? std::move(listing) : std::make_shared<const ValueListing>();
+    if (isVisible() && !queued)
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) ShowPending();
+        });
+}
+
+void TFuncList::showEvent(QShowEvent* event) {
+    ShowPending();
+    QWidget::showEvent(event);
+}
+
 // The text is the lines joined by line breaks; a break is added after an
 // empty last line so that it is not lost when the lines are read back.
-void TFuncList::SetListing(const std::vector<std::string>& lines) {
-    QString text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += QLatin1Char('\n');
-        text += QString::fromStdString(lines[i]);
+void TFuncList::ShowPending() {
+    if (!pending_) return;
+    const std::shared_ptr<const ValueListing> listing = std::move(pending_);
+    pending_.reset();
+    const std::size_t n = listing->size();
+    std::string text;
+    std::string line;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0) text += '\n';
+        line = listing->line(i);
+        if (i == 0) text.reserve(n * (line.size() + 1) + 1);
+        text += line;
     }
-    if (!lines.empty() && lines.back().empty()) text += QLatin1Char('\n');
-    Values->setPlainText(text);
+    if (n > 0 && line.empty()) text += '\n';
+    Values->setPlainText(QString::fromStdString(text));
 }
 
 std::vector<std::string> TFuncList::Lines() const {
+    if (pending_) return pending_->lines();
     const QString text = Values->toPlainText();
     std::vector<std::string> out;
     if (text.isEmpty()) return out;
@@ -124,10 +151,12 @@ void TFuncList::ShowListing() {
 }
 
 void TFuncList::Copy1Click() {
+    ShowPending();
     if (Values->textCursor().hasSelection()) Values->copy();
 }
 
 void TFuncList::Cut1Click() {
+    ShowPending();
     if (!Values->textCursor().hasSelection()) return;
     Values->cut();
 }

@@ -2,15 +2,21 @@
 /// The window that lists the function values of the last drawing, one line
 /// per point, with a heading for the mode; the listing can be printed, saved
 /// as a text file, and copied or cut to the clipboard.
+///
+/// A drawing hands over its listing as numbers. The window makes the text it
+/// shows only when it is shown, so a drawing costs nothing for its listing
+/// while the window is closed.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/GraphState.h"
+#include "engine/Listing.h"
 
 class QFrame;
 class QLabel;
@@ -32,7 +38,12 @@ public:
 
     /// Replaces the listing with these lines, in one go.
     void SetListing(const std::vector<std::string>& lines);
+    /// Replaces the listing with this one. Its lines are made into the memo's
+    /// text when the window is shown (at the next pass of the event loop if it
+    /// is shown already), or when Copy or Cut needs the text.
+    void SetListing(std::shared_ptr<const ValueListing> listing);
     /// The memo's lines; a text ending in a line break has no empty last line.
+    /// A listing not made into text yet gives its lines as the memo will.
     std::vector<std::string> Lines() const;
 
     /// Opens the listing from the main window's menu (the caller composes the
@@ -71,9 +82,17 @@ public:
     QLabel* Label1;
     QPlainTextEdit* Values;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    /// Makes the memo's text of a listing that is not shown yet.
+    void ShowPending();
+
     GraphState& g_;
     QWidget* mainWindow_ = nullptr;
+    /// A listing handed over but not yet made into the memo's text.
+    std::shared_ptr<const ValueListing> pending_;
 };
 
 }  // namespace vemlo

@@ -6,21 +6,21 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 namespace vemlo {
 
 QtHost::QtHost(QWidget* window) : window_(window) {}
 
 void QtHost::processMessages() {
-    constexpr qint64 kPassNs = 1000000;
-    if (sincePass_.isValid() && sincePass_.nsecsElapsed() < kPassNs) return;
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < eventMs_) return;
     constexpr int kRepaintMs = 40;
     if (target_ && (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs)) {
         target_->update();
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
-    sincePass_.start();
+    sinceEvents_.start();
 }
 
 void QtHost::pause(int ms, const bool& going) {
@@ -31,7 +31,7 @@ void QtHost::pause(int ms, const bool& going) {
         sinceRepaint_.start();
     }
     QCoreApplication::processEvents();
-    sincePass_.start();
+    sinceEvents_.start();
     const qint64 left = ms - since.elapsed();
     if (left <= 0 || !going) return;
     // Ends at the time given, or at the first look after a button press
@@ -62,22 +62,20 @@ void QtHost::setCursor(CursorKind kind) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
-void QtHost::setListing(const std::vector<std::string>& lines) {
+void QtHost::setListing(ValueListing listing) {
     if (hold_) {
-        heldLines_ = lines;
-        held_ = true;
+        held_ = std::move(listing);
         return;
     }
-    if (sink_) sink_(lines);
+    if (sink_) sink_(std::make_shared<const ValueListing>(std::move(listing)));
 }
 
 void QtHost::holdListings(bool hold) {
     hold_ = hold;
     if (hold || !held_) return;
-    held_ = false;
-    std::vector<std::string> lines;
-    lines.swap(heldLines_);
-    if (sink_) sink_(lines);
+    ValueListing listing = std::move(*held_);
+    held_.reset();
+    if (sink_) sink_(std::make_shared<const ValueListing>(std::move(listing)));
 }
 
 void QtHost::message(const std::string& text) {

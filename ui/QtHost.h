@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "engine/Host.h"
 
@@ -13,27 +15,32 @@ namespace vemlo {
 
 class QtHost : public Host {
 public:
-    using ListingSink = std::function<void(const std::vector<std::string>&)>;
+    using ListingSink = std::function<void(std::shared_ptr<const ValueListing>)>;
 
     /// Message boxes are shown over the given window (may be null).
     explicit QtHost(QWidget* window = nullptr);
 
-    /// Runs pending events; first asks the repaint target to show what was
-    /// drawn so far, at most every few hundredths of a second, so a long
-    /// drawing shows its progress. Calls that come within a millisecond of
-    /// the last pass return at once: asking the window system costs more
-    /// than a grid cell, and nothing the user does is noticed later for it.
+    /// Runs pending events when at least the event interval has passed since
+    /// it last ran them (the first call always does), so a drawing that asks
+    /// at every step stays responsive without a pass of the event loop per
+    /// step; first asks the repaint target to show what was drawn so far, at
+    /// most every few hundredths of a second, so a long drawing shows its
+    /// progress.
     void processMessages() override;
+    /// The least time between two passes of processMessages over the event
+    /// loop, in milliseconds (8 unless set).
+    void setEventInterval(int ms) { eventMs_ = ms; }
     /// Repaints the repaint target now, then runs the event loop for ms
     /// milliseconds (at least one pass), ending early once `going` is false.
     void pause(int ms, const bool& going) override;
     /// Busy sets the application's wait cursor once; Default removes it
     /// however often Busy was asked for.
     void setCursor(CursorKind kind) override;
-    void setListing(const std::vector<std::string>& lines) override;
+    /// Hands the listing on to the sink, shared, without making its lines.
+    void setListing(ValueListing listing) override;
     void message(const std::string& text) override;
 
-    /// Where setListing sends its lines (the value listing window).
+    /// Where setListing sends the listing (the value listing window).
     void setListingSink(ListingSink sink) { sink_ = std::move(sink); }
     /// While held, each listing replaces the one kept; ending the hold sends
     /// the last one kept, if any (a movie lists every frame it builds).
@@ -46,10 +53,10 @@ private:
     ListingSink sink_;
     QWidget* target_ = nullptr;
     QElapsedTimer sinceRepaint_;
-    QElapsedTimer sincePass_;
+    QElapsedTimer sinceEvents_;
+    int eventMs_ = 8;
     bool hold_ = false;
-    bool held_ = false;
-    std::vector<std::string> heldLines_;
+    std::optional<ValueListing> held_;
 };
 
 }  // namespace vemlo

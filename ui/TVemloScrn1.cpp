@@ -64,9 +64,9 @@ TVemloScrn1::TVemloScrn1(QWidget* parent) : QMainWindow(parent), Host1(this) {
     ColorsAndSamples = new ColorCommands(*this);
     ConnectButtons();
     Drag = new DragTurn(*this);
-    Host1.setListingSink([this](const std::vector<std::string>& lines) {
-        Listing = lines;
-        if (FuncList) FuncList->SetListing(lines);
+    Host1.setListingSink([this](std::shared_ptr<const ValueListing> listing) {
+        Listing = listing;
+        if (FuncList) FuncList->SetListing(std::move(listing));
     });
     Host1.setRepaintTarget(Image1);
     resize(757, 488);

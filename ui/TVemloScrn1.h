@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -151,8 +152,8 @@ public:
 
     /// The engine's GUI services for drawings started from this window.
     QtHost Host1;
-    /// The lines of the last value listing.
-    std::vector<std::string> Listing;
+    /// The last value listing.
+    std::shared_ptr<const ValueListing> Listing = std::make_shared<const ValueListing>();
 
     /// The Plane, Line and Box commands.
     DecorationCommands* Decorations = nullptr;

@@ -1,3 +1,6 @@
+#include <utility>
+
+#include "engine/Listing.h"
 #include "tests/engine/builders_fixture.h"
 
 namespace vemlo::test {
@@ -85,6 +88,50 @@ TEST_F(CurveTest, AnErrorInXStopsThePlotAndErrorsInYOrZDoNot) {
             EXPECT_EQ(host.listing().size(), 5u);
         }
     }
+}
+
+// The listing walks t again after the plot; what the drawing leaves behind is
+// what that walk leaves: t past the last listed point, and the flags of z at
+// that point (which the window reads to offer fixing the function).
+TEST_F(CurveTest, TheDrawingEndsWithTheStateTheListingWalkLeaves) {
+    const struct {
+        const char* z;
+        bool funcError;
+    } rows[] = {{"LN(1-t)", true}, {"LN(2-t)", false}, {"CUT(t)", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.z);
+        g.ZFunc = row.z;
+        g.CutCalled = false;
+        Range(-1, 1, 0.5);
+        Draw();
+        EXPECT_EQ(g.FuncError, row.funcError);
+        EXPECT_EQ(g.MathError, row.funcError);
+        EXPECT_EQ(g.T, 1.5);
+        EXPECT_EQ(host.listing().size(), 5u);
+    }
+    EXPECT_TRUE(g.CutCalled);  // CUT(-1) was met on the way
+}
+
+// A curve of more points than a listing keeps is drawn whole; the listing
+// stops at its limit, and t is left at the first point it did not list.
+TEST_F(CurveTest, AListingFullBeforeTheCurveEndsLeavesTAtTheFirstPointNotListed) {
+    struct Quiet : RecordingCanvas {
+        void moveTo(int, int) override {}
+        void lineTo(int, int) override {}
+    } quiet;
+    struct Keeps : RecordingHost {
+        void setListing(ValueListing l) override { kept = std::move(l); }
+        ValueListing kept;
+    } keeps;
+    g.ZFunc = "LN(-t)";       // a math error at every point
+    Range(0, 125000.5, 0.125);  // 1,000,005 points, every t exact
+    EvaluateF(g, quiet, keeps);
+    EXPECT_EQ(keeps.pumps, 1000005);
+    ASSERT_EQ(keeps.kept.size(), ValueListing::MaxLines);
+    EXPECT_EQ(keeps.kept.line(ValueListing::MaxLines - 1),
+              CurveLine(999999 * 0.125, 999999 * 0.125, 2 * 999999 * 0.125, 0));
+    EXPECT_EQ(g.T, 1000000 * 0.125);
+    EXPECT_TRUE(g.FuncError);
 }
 
 TEST_F(CurveTest, FailedPointsAreDrawnAtZero) {

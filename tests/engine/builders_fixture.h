@@ -29,7 +29,7 @@ public:
         if (onPause) onPause(static_cast<int>(pauses.size()));
     }
     void setCursor(CursorKind kind) override { cursors.push_back(kind); }
-    void setListing(const std::vector<std::string>& lines) override { listings.push_back(lines); }
+    void setListing(ValueListing listing) override { listings.push_back(listing.lines()); }
     void message(const std::string& text) override { messages.push_back(text); }
 
     /// The listing the window shows at the end.

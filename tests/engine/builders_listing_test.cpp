@@ -65,9 +65,42 @@ TEST(ListingLines, LinesMatchPrintfForValuesOfEveryMagnitude) {
 }
 
 TEST(ListingLines, AListingNeverGrowsPastItsLimit) {
-    ValueListing list;
-    for (std::size_t i = 0; i < ValueListing::MaxLines + 5; ++i) list.add("x");
-    EXPECT_EQ(list.lines().size(), ValueListing::MaxLines);
+    ValueListing list(ValueListing::Form::Curve);
+    for (std::size_t i = 0; i < ValueListing::MaxLines + 5; ++i) list.add(static_cast<double>(i), 1, 2, 3);
+    EXPECT_EQ(list.size(), ValueListing::MaxLines);
+    EXPECT_TRUE(list.full());
+    EXPECT_EQ(list.line(ValueListing::MaxLines - 1), CurveLine(999999, 1, 2, 3));
+    EXPECT_EQ(ValueListing::FromLines(std::vector<std::string>(ValueListing::MaxLines + 5, "x")).size(),
+              ValueListing::MaxLines);
+}
+
+// A listing keeps numbers and makes each line from them as its form says;
+// the cylindrical form shows its angle in degrees.
+TEST(ListingLines, EachFormMakesItsLinesFromItsNumbers) {
+    const double t = 2.5;
+    const struct {
+        ValueListing::Form form;
+        std::string line;
+    } rows[] = {
+        {ValueListing::Form::Value, ValueLine(1.5, t, -0.004)},
+        {ValueListing::Form::Degrees,
+         ValueLine(1.5, t * 180 / 3.141592653589793238462643383279502884L, -0.004)},
+        {ValueListing::Form::Point, PointLine(1.5, t, -0.004)},
+        {ValueListing::Form::Curve, CurveLine(1.5, t, -0.004, 7)},
+    };
+    for (const auto& row : rows) {
+        ValueListing list(row.form);
+        EXPECT_TRUE(list.empty());
+        list.add(0, 0, 0, 0);
+        list.add(1.5, t, -0.004, 7);
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(list.line(1), row.line);
+        EXPECT_EQ(list.lines(), (std::vector<std::string>{list.line(0), row.line}));
+    }
+    EXPECT_EQ(ValueListing::FromLines({"a", "", "c"}).lines(), (std::vector<std::string>{"a", "", "c"}));
+    ValueListing text = ValueListing::FromLines({"a"});
+    text.add(1, 2, 3);  // a listing of text takes no numbers
+    EXPECT_EQ(text.lines(), std::vector<std::string>{"a"});
 }
 
 }  // namespace

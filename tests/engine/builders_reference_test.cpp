@@ -1,5 +1,6 @@
 #include <cstring>
 #include <ostream>
+#include <functional>
 
 #include "tests/engine/builders_fixture.h"
 
@@ -29,8 +30,10 @@ class ReferencePath : public ::testing::TestWithParam<Case> {};
 
 struct Drawing : BuilderTest {
     using BuilderTest::canvas;
+    using BuilderTest::Draw;
     using BuilderTest::g;
     using BuilderTest::host;
+    using BuilderTest::View;
     void TestBody() override {}
     void Go(const Case& k, EvalPath path) {
         SetMode(k.mode);
@@ -65,6 +68,43 @@ TEST_P(ReferencePath, DrawsTheSamePictureAsTheCompiledPath) {
     EXPECT_EQ(compiled.host.listings, reference.host.listings);
     EXPECT_EQ(compiled.g.FuncError, reference.g.FuncError);
     EXPECT_EQ(compiled.g.CutCalled, reference.g.CutCalled);
+}
+
+// Drawings one after the other, as the arrows and Draw make them: the
+// compiled formulas take what they can from the drawing before, and each
+// drawing must still be the reference one, whether the points come again
+// (a turned view), change a little (another domain) or come in another order.
+TEST_P(ReferencePath, DrawingsOneAfterTheOtherStayTheReferenceOnes) {
+    Drawing compiled, reference;
+    const std::function<void(GraphState&)> changes[] = {
+        [](GraphState&) {},
+        [](GraphState& g) { g.Theta += 0.17453292519943295; },
+        [](GraphState& g) { g.Phi += 0.17453292519943295; },
+        [](GraphState& g) { g.MinX -= 0.25, g.MinR -= 0.25, g.MinT -= 0.25, g.MinU -= 0.25; },
+        [](GraphState& g) { g.DeltaX = 13, g.DeltaY = 11; },
+        [](GraphState& g) { g.DeltaX = g.DeltaY = 12; },
+    };
+    compiled.Go(GetParam(), EvalPath::Compiled);
+    reference.Go(GetParam(), EvalPath::Reference);
+    for (const auto& change : changes) {
+        for (Drawing* d : {&compiled, &reference}) {
+            change(d->g);
+            d->View();
+            d->g.Drawing = true;
+            d->canvas.clear();
+        }
+        compiled.Draw(EvalPath::Compiled);
+        reference.Draw(EvalPath::Reference);
+        ASSERT_EQ(compiled.canvas.calls().size(), reference.canvas.calls().size());
+        for (std::size_t i = 0; i < compiled.canvas.calls().size(); ++i) {
+            ASSERT_EQ(compiled.canvas.calls()[i].pts, reference.canvas.calls()[i].pts) << i;
+            ASSERT_EQ(compiled.canvas.calls()[i].brush, reference.canvas.calls()[i].brush) << i;
+        }
+        EXPECT_EQ(compiled.host.listing(), reference.host.listing());
+        EXPECT_EQ(compiled.g.FuncError, reference.g.FuncError);
+        EXPECT_EQ(compiled.g.MathError, reference.g.MathError);
+        EXPECT_EQ(compiled.g.CutCalled, reference.g.CutCalled);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formula/Compiled.h"
@@ -259,6 +260,38 @@ TEST(Differential, RememberedResultsNeverGoStale) {
             << "'" << step.text << "' X=" << s.X << " Y=" << s.Y << " A=" << s.A
             << "\n  Parse:    " << Show(want) << "\n  Evaluate: " << Show(got);
     }
+}
+
+// A drawing's points come and go through the remembered results and the
+// remembered steps far more often than either can hold them: what they give
+// back must be what Parse gives, in the first pass over the points as in a
+// later one, and for points met in another order.
+TEST(Differential, RememberedResultsOfManyPoints) {
+    const std::string text = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)+Cut(x*y)/y";
+    CompiledFormula f(text);
+    ASSERT_TRUE(f.Valid());
+    const int side = 300;
+    auto point = [](int i, int j) { return std::pair<double, double>{-3 + i * 0.02, -3 + j * 0.02}; };
+    int checked = 0;
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int k = 0; k < side * side; ++k) {
+            const int n = pass == 2 ? side * side - 1 - k : k;
+            const auto [x, y] = point(n / side, n % side);
+            FormulaState s;
+            s.X = x;
+            s.Y = y;
+            s.CutCalled = false;
+            const double v = f.Run(s);
+            const Outcome got{v, s.TokenError, s.MathError, s.CutCalled};
+            if (n % 37 != pass) continue;
+            ++checked;
+            const Outcome want = Observe(Parse, s, text);
+            ASSERT_TRUE(SameOutcome(want, got))
+                << "pass " << pass << " x=" << x << " y=" << y << "\n  Parse:    " << Show(want)
+                << "\n  Run:      " << Show(got);
+        }
+    }
+    EXPECT_GT(checked, 7000);
 }
 
 TEST(Differential, SharedAndFoldedWork) {

@@ -8,7 +8,6 @@
 #include <set>
 
 #include "dialog_driver.h"
-#include "ui_fixture.h"
 #include "engine/View.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
@@ -16,6 +15,7 @@
 #include "ui/FuncVals.h"
 #include "ui/Kit.h"
 #include "ui/TImage.h"
+#include "ui_fixture.h"
 
 namespace vemlo::testing {
 namespace {
@@ -306,10 +306,12 @@ TEST_F(CommandsTest, ListFunctionValuesShowsTheLastDrawing) {
     EnterFunction("x*y");
     SetCurves("2", "2");
     Draw();
-    ASSERT_FALSE(VemloScrn1->Listing.empty());
-    EXPECT_EQ(FuncList->Lines(), VemloScrn1->Listing);
+    ASSERT_EQ(VemloScrn1->Listing->size(), 9u);
+    EXPECT_EQ(FuncList->Lines(), VemloScrn1->Listing->lines());
     VemloScrn1->ListFunctionValues1->trigger();
     EXPECT_TRUE(FuncList->isVisible());
+    EXPECT_EQ(FuncList->Lines(), VemloScrn1->Listing->lines());
+    EXPECT_EQ(FuncList->Values->toPlainText().split('\n').size(), 9);
     EXPECT_EQ(FuncList->Label1->text(), TFuncList::Heading('1'));
     EXPECT_EQ(VemloScrn1->PicMap.image(), Picture());
     FuncList->hide();

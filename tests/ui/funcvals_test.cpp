@@ -110,6 +110,48 @@ TEST_F(FuncList, ListingLinesRoundTrip) {
     }
 }
 
+// A listing handed over while the window is closed is made into the memo's
+// text only when the window is shown; an open window shows a new listing at
+// the next pass of the event loop. Either way the lines are the same.
+TEST_F(FuncList, ListingBecomesTextWhenShown) {
+    w.SetListing(listing);
+    QApplication::processEvents();
+    const QString shown = w.Values->toPlainText();
+    ASSERT_EQ(shown.toStdString(), listing[0] + "\n" + listing[1] + "\n" + listing[2]);
+
+    w.hide();
+    auto numbers = std::make_shared<ValueListing>(ValueListing::Form::Value);
+    numbers->add(1, 2, 3);
+    numbers->add(-1, 0.5, 1e7);
+    w.SetListing(numbers);
+    QApplication::processEvents();
+    EXPECT_EQ(w.Values->toPlainText(), shown);
+    EXPECT_EQ(w.Lines(), numbers->lines());
+    w.ShowListing();
+    EXPECT_EQ(w.Values->toPlainText().toStdString(), numbers->line(0) + "\n" + numbers->line(1));
+    EXPECT_EQ(w.Lines(), numbers->lines());
+
+    w.SetListing({"1", ""});
+    EXPECT_EQ(w.Lines(), (std::vector<std::string>{"1", ""}));
+    QApplication::processEvents();
+    EXPECT_EQ(w.Values->toPlainText(), "1\n\n");
+}
+
+// A selection in the text of an earlier listing is gone with it.
+TEST_F(FuncList, CopyAndCutOfANewListingStartWithoutASelection) {
+    QClipboard* clip = QGuiApplication::clipboard();
+    w.SetListing(listing);
+    QApplication::processEvents();
+    w.Values->selectAll();
+    w.hide();
+    w.SetListing({"1", "2"});
+    clip->setText("before");
+    w.Copy1Click();
+    w.Cut1Click();
+    EXPECT_EQ(clip->text(), "before");
+    EXPECT_EQ(w.Lines(), (std::vector<std::string>{"1", "2"}));
+}
+
 TEST_F(FuncList, SaveAsksOnceThenWritesToTheSameFile) {
     w.SetListing(listing);
     answer = Path("result");

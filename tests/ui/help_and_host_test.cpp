@@ -5,9 +5,10 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-#include "ui_fixture.h"
 #include "output/QImageCanvas.h"
+#include "ui/FuncVals.h"
 #include "ui/TImage.h"
+#include "ui_fixture.h"
 
 namespace vemlo::testing {
 namespace {
@@ -98,6 +99,25 @@ TEST(QtHostTest, ProcessMessagesRunsPendingEvents) {
     EXPECT_TRUE(ran);
 }
 
+// A drawing asks for events at every step; they run only once the interval
+// has passed since the last pass, so the steps are not slowed by a pass each.
+TEST(QtHostTest, ProcessMessagesRunsEventsOncePerInterval) {
+    QtHost host;
+    host.setEventInterval(300);
+    host.processMessages();
+    QElapsedTimer since;
+    since.start();
+    int ran = 0;
+    QTimer::singleShot(0, [&ran] { ++ran; });
+    for (int i = 0; i < 1000; ++i) host.processMessages();
+    if (since.elapsed() < 290) {
+        EXPECT_EQ(ran, 0);
+    }
+    while (ran == 0 && since.elapsed() < 5000) host.processMessages();
+    EXPECT_EQ(ran, 1);
+    EXPECT_GE(since.elapsed(), 290);
+}
+
 class PaintCount : public QObject {
 public:
     int paints = 0;
@@ -122,13 +142,14 @@ TEST_F(HelpTest, ProcessingEventsShowsTheDrawingSoFar) {
 }
 
 TEST(QtHostTest, ListingGoesToTheMainWindowsSink) {
-    VemloScrn1->Host1.setListing({"1 2 3", "4 5 6"});
-    EXPECT_EQ(VemloScrn1->Listing, (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    VemloScrn1->Host1.setListing(ValueListing::FromLines({"1 2 3", "4 5 6"}));
+    EXPECT_EQ(VemloScrn1->Listing->lines(), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    EXPECT_EQ(FuncList->Lines(), (std::vector<std::string>{"1 2 3", "4 5 6"}));
     QtHost bare;
-    bare.setListing({"ignored"});
+    bare.setListing(ValueListing::FromLines({"ignored"}));
     std::vector<std::string> got;
-    bare.setListingSink([&got](const std::vector<std::string>& l) { got = l; });
-    bare.setListing({"x"});
+    bare.setListingSink([&got](std::shared_ptr<const ValueListing> l) { got = l->lines(); });
+    bare.setListing(ValueListing::FromLines({"x"}));
     EXPECT_EQ(got, std::vector<std::string>{"x"});
 }
 
@@ -136,16 +157,16 @@ TEST(QtHostTest, ListingGoesToTheMainWindowsSink) {
 TEST(QtHostTest, HeldListingsSendOnlyTheLastWhenReleased) {
     QtHost host;
     std::vector<std::vector<std::string>> got;
-    host.setListingSink([&got](const std::vector<std::string>& l) { got.push_back(l); });
+    host.setListingSink([&got](std::shared_ptr<const ValueListing> l) { got.push_back(l->lines()); });
     host.holdListings(true);
-    host.setListing({"frame 1"});
-    host.setListing({"frame 2"});
+    host.setListing(ValueListing::FromLines({"frame 1"}));
+    host.setListing(ValueListing::FromLines({"frame 2"}));
     EXPECT_TRUE(got.empty());
     host.holdListings(false);
     EXPECT_EQ(got, (std::vector<std::vector<std::string>>{{"frame 2"}}));
     host.holdListings(true);
     host.holdListings(false);  // nothing listed meanwhile: nothing sent
-    host.setListing({"draw"});
+    host.setListing(ValueListing::FromLines({"draw"}));
     EXPECT_EQ(got.size(), 2u);
 }
 
