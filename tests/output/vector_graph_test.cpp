@@ -1,0 +1,331 @@
+// The display list of a drawing and the vector pictures made from it: the
+// steps replay to the very pixels drawn, the vectors land where the pixels
+// are, and the files are written whole or not at all.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <functional>
+
+#include "engine/Contours.h"
+#include "engine/Host.h"
+#include "engine/Modes.h"
+#include "output/GraphPicture.h"
+#include "output/Pictures.h"
+#include "output/RecordingCanvas.h"
+#include "output/VectorGraph.h"
+
+namespace vemlo {
+namespace {
+
+struct Drawn {
+    QImage image;
+    DisplayList steps;
+};
+
+// A graph drawn headless with its steps recorded, contours over it as the
+// Contours command draws them.
+void DrawRecorded(GraphState& g, Drawn& d, bool contours) {
+    d.image = DrawGraphPicture(g, 320, 240, EvalPath::Compiled, true, &d.steps);
+    if (!contours) return;
+    RecordingCanvas c(d.image, d.steps);
+    c.setPenWidth(2);
+    NullHost host;
+    DrawContours(g, c, host, 20, 20, 8, false);
+    c.flush();
+}
+
+GraphState Mode(char choice) {
+    GraphState g;
+    g.Choice = choice;
+    ApplyModeDefaults(g, 0, 0);
+    g.SFunc = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
+    return g;
+}
+
+// A shaded 40 x 40 surface with its box, plane and line, and contours.
+void Hump(Drawn& d) {
+    GraphState g = Mode('1');
+    g.DeltaX = g.DeltaY = 40;
+    g.PlaneFlag = g.PlaneDraw = true;
+    g.LineFlag = g.LineDraw = true;
+    DrawRecorded(g, d, true);
+}
+
+QImage Replayed(const DisplayList& steps, QSize size) {
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QImageCanvas c(out);
+    steps.replay(c, [&](int x, int y, const QImage& p) { c.copyPicture(x, y, p); });
+    c.flush();
+    return out;
+}
+
+// Pixels of a that no pixel of b within `reach` matches closely, as a fraction.
+double Misplaced(const QImage& a, const QImage& b, int reach, int tolerance = 48) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size()) return 1.0;
+    auto near = [&](QRgb p, QRgb q) {
+        return std::abs(qRed(p) - qRed(q)) <= tolerance && std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
+               std::abs(qBlue(p) - qBlue(q)) <= tolerance;
+    };
+    long bad = 0;
+    for (int j = 0; j < x.height(); ++j)
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j);
+            bool found = false;
+            for (int dj = -reach; dj <= reach && !found; ++dj)
+                for (int di = -reach; di <= reach && !found; ++di) {
+                    const int u = i + di, v = j + dj;
+                    found = y.valid(u, v) && near(p, y.pixel(u, v));
+                }
+            bad += !found;
+        }
+    return double(bad) / (double(x.width()) * x.height());
+}
+
+QImage PaintedVectors(const DisplayList& steps, QSize size) {
+    QImage out(size, QImage::Format_RGB32);
+    QPainter p(&out);
+    PaintDisplayList(p, steps, size);
+    return out;
+}
+
+TEST(DisplayList, RecordedGraphsReplayToTheSamePixels) {
+    const struct {
+        char mode;
+        bool contours;
+    } rows[] = {{'1', true}, {'2', true}, {'3', false}, {'4', false}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.mode);
+        GraphState g = Mode(r.mode);
+        Drawn d;
+        DrawRecorded(g, d, r.contours);
+        ASSERT_TRUE(d.steps.complete());
+        EXPECT_GT(d.steps.ops().size(), 100u);
+        EXPECT_EQ(Replayed(d.steps, d.image.size()), d.image);
+    }
+}
+
+// Every kind of step, with the tools that change how it lands.
+void EveryKindOfStep(QImageCanvas& c) {
+    c.setPenStyle(TPenStyle::DashDot);
+    c.moveTo(5, 5);
+    c.lineTo(60, 9);
+    c.lineTo(61, 40);  // the dash runs on
+    c.moveTo(61, 40);
+    c.lineTo(61, 40);  // one pixel
+    c.setPenStyle(TPenStyle::Solid);
+    c.setPenWidth(3);
+    c.setPenColor(0x0000FF);
+    c.lineTo(10, 70);
+    c.lineTo(10, 70);  // the wide pen's dot
+    c.setBrushStyle(TBrushStyle::Clear);
+    c.rectangle(70, 5, 110, 30);
+    c.setBrushStyle(TBrushStyle::Solid);
+    c.setBrushColor(0x00FF00);
+    c.setPenWidth(1);
+    c.rectangle(75, 40, 72, 60);  // corners given backwards
+    c.fillRect(-10, 80, 30, 95);
+    const PointType facet[] = {{40, 50}, {70, 60}, {55, 90}};
+    c.setPenStyle(TPenStyle::Clear);
+    c.polygon(facet, 3);
+    c.setPenStyle(TPenStyle::Solid);
+    const PointType star[] = {{90, 50}, {110, 95}, {80, 65}, {115, 65}, {85, 95}};
+    c.polygon(star, 5);  // the centre is filled: non-zero rule
+    c.setFontColor(0xFF00FF);
+    c.setFontSize(12);
+    c.textOut(5, 100, "a=1.5");
+    c.setBrushStyle(TBrushStyle::Clear);
+    c.textOut(60, 100, "Z= x^2");
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    c.copyPicture(100, 110, picture);
+}
+
+TEST(DisplayList, EveryKindOfStepReplaysToTheSamePixels) {
+    QImage image(130, 130, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    DisplayList steps;
+    RecordingCanvas c(image, steps);
+    EveryKindOfStep(c);
+    c.flush();
+    // The rectangles' outlines are drawn inside them, not recorded as lines of their own.
+    EXPECT_EQ(steps.ops().size(), 18u);
+    EXPECT_EQ(Replayed(steps, image.size()), image);
+    // The vectors cover the same places, a pixel or so apart at the edges.
+    EXPECT_LT(Misplaced(PaintedVectors(steps, image.size()), image, 1), 0.01);
+    EXPECT_LT(Misplaced(image, PaintedVectors(steps, image.size()), 1), 0.01);
+}
+
+TEST(DisplayList, AStepThatCoversTheImageEmptiesTheList) {
+    QImage image(50, 40, QImage::Format_RGB32);
+    DisplayList steps;
+    RecordingCanvas c(image, steps);
+    const std::function<void()> covers[] = {
+        [&] { c.fillRect(0, 0, 50, 40); },
+        [&] { c.fillRect(60, 50, -5, -5); },
+        [&] {
+            c.setBrushStyle(TBrushStyle::Solid);
+            c.rectangle(0, 0, 50, 40);
+        },
+        [&] { c.copyPicture(0, 0, QImage(50, 40, QImage::Format_RGB32)); },
+    };
+    for (const auto& cover : covers) {
+        c.moveTo(1, 1);
+        c.lineTo(20, 20);
+        cover();
+        EXPECT_EQ(steps.ops().size(), 1u);
+    }
+    // A clear rectangle or a part of the image hides nothing.
+    const std::function<void()> keeps[] = {
+        [&] {
+            c.setBrushStyle(TBrushStyle::Clear);
+            c.rectangle(0, 0, 50, 40);
+        },
+        [&] { c.fillRect(1, 0, 50, 40); },
+        [&] { c.copyPicture(0, 0, QImage(50, 39, QImage::Format_RGB32)); },
+    };
+    for (const auto& keep : keeps) {
+        const std::size_t before = steps.ops().size();
+        keep();
+        EXPECT_EQ(steps.ops().size(), before + 1);
+    }
+}
+
+TEST(VectorGraph, FormatFollowsTheExtension) {
+    const struct {
+        const char* name;
+        VectorFormat format;
+    } rows[] = {{"g.pdf", VectorFormat::Pdf}, {"g.PDF", VectorFormat::Pdf}, {"a.b/g.svg", VectorFormat::Svg},
+                {"g.SVG", VectorFormat::Svg}, {"g.Pdf", VectorFormat::Unknown},
+                {"g.png", VectorFormat::Unknown}, {"pdf", VectorFormat::Unknown},
+                {"dir.pdf/g", VectorFormat::Unknown}, {"g.pdf.txt", VectorFormat::Unknown}};
+    for (const auto& r : rows) EXPECT_EQ(VectorFormatOf(QString::fromLatin1(r.name)), r.format) << r.name;
+}
+
+class VectorFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QStringList Entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QTemporaryDir dir;
+};
+
+// The SVG holds one filled shape per facet drawn, a stroke per run of lines
+// and each text as text.
+TEST_F(VectorFiles, SvgHoldsEveryFacetLineAndText) {
+    Drawn d;
+    Hump(d);
+    std::size_t facets = 0, texts = 0, lines = 0;
+    for (std::size_t i = 0; i < d.steps.ops().size(); ++i) {
+        const DisplayList::Op& op = d.steps.ops()[i];
+        facets += op.kind == DisplayList::Kind::Polygon && op.brushStyle != TBrushStyle::Clear;
+        texts += op.kind == DisplayList::Kind::Text;
+        lines += op.kind == DisplayList::Kind::LineTo && op.penStyle != TPenStyle::Clear;
+    }
+    ASSERT_GT(facets, 1000u) << "40 x 40 facets, some hidden from view";
+    ASSERT_GT(texts, 0u);
+    ASSERT_TRUE(WriteVectorImage(Path("g.svg"), VectorFormat::Svg, d.steps, d.image.size()));
+    QFile f(Path("g.svg"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    std::size_t filled = 0, strokes = 0, svgTexts = 0;
+    QString width;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QStringView n = xml.name();
+        if (n == u"svg") width = xml.attributes().value("width").toString();
+        if (n == u"text") ++svgTexts;
+        if (n != u"polygon" && n != u"path" && n != u"polyline") continue;
+        // The generator puts fill and stroke on the enclosing group or the shape.
+        if (xml.attributes().value("fill") != u"none" && n == u"polygon") ++filled;
+        if (n == u"path") ++strokes;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(filled, facets);
+    EXPECT_EQ(svgTexts, texts);
+    EXPECT_GT(strokes, 0u);
+    EXPECT_LE(strokes, lines) << "runs of lines, each at most one path";
+    EXPECT_TRUE(width.startsWith(QStringLiteral("112.")) || width.startsWith(QStringLiteral("112"))) << width.toStdString();
+    EXPECT_EQ(Entries(), QStringList{"g.svg"});
+}
+
+QString Pdftoppm() { return QStandardPaths::findExecutable(QStringLiteral("pdftoppm")); }
+
+// Renders the first page at one pixel per point, without smoothing.
+QImage RenderPdf(const QString& pdf, const QString& stem) {
+    QProcess p;
+    p.start(Pdftoppm(), {"-r", "72", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf, stem});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QImage();
+    return QImage(stem + ".png");
+}
+
+TEST_F(VectorFiles, PdfRendersCloseToTheBitmap) {
+    if (Pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+    Drawn d;
+    Hump(d);
+    ASSERT_TRUE(WriteVectorImage(Path("g.pdf"), VectorFormat::Pdf, d.steps, d.image.size()));
+    const QImage back = RenderPdf(Path("g.pdf"), Path("back"));
+    ASSERT_EQ(back.size(), d.image.size()) << "one point per pixel";
+    EXPECT_LT(Misplaced(back, d.image, 1), 0.01);
+    EXPECT_LT(Misplaced(d.image, back, 1), 0.01);
+}
+
+TEST_F(VectorFiles, FullGraphPdfIsLaidOutAsTheFullPicture) {
+    if (Pdftoppm().isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+    GraphState g = Mode('1');
+    g.DeltaX = g.DeltaY = 40;
+    Drawn d;
+    DrawRecorded(g, d, true);
+    g.LMapX = 120;
+    g.LMapY = 150;
+    g.FLeft = 172;
+    g.ILeft = 95;
+    g.Title = "Hump";
+    g.Par[1] = 1.5;
+    QImage PicMap, LMap;
+    SaveTheGraph(g, d.image, PicMap, LMap);
+    ASSERT_TRUE(WriteVectorGraph(Path("full.pdf"), VectorFormat::Pdf, g, d.steps, d.image.size()));
+    const QImage back = RenderPdf(Path("full.pdf"), Path("back"));
+    ASSERT_EQ(back.size(), LMap.size());
+    // Glyphs are drawn from their outlines rather than the screen's bitmaps.
+    EXPECT_LT(Misplaced(back, LMap, 1), 0.01);
+    EXPECT_LT(Misplaced(LMap, back, 1), 0.01);
+}
+
+TEST_F(VectorFiles, AFailedWriteLeavesTheOldFileAndNothingElse) {
+    Drawn d;
+    Hump(d);
+    {
+        QFile f(Path("g.pdf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    QString error;
+    EXPECT_FALSE(WriteVectorImage(Path("g.pdf"), VectorFormat::Unknown, d.steps, d.image.size(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(WriteVectorImage(Path("g.pdf"), VectorFormat::Pdf, d.steps, QSize(0, 0), &error));
+    EXPECT_FALSE(WriteVectorImage(Path("no/such/g.pdf"), VectorFormat::Pdf, d.steps, d.image.size(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub.svg"));
+    EXPECT_FALSE(WriteVectorImage(Path("sub.svg"), VectorFormat::Svg, d.steps, d.image.size(), &error));
+    QFile f(Path("g.pdf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("keep me"));
+    f.close();
+    EXPECT_EQ(Entries(), (QStringList{"g.pdf", "sub.svg"}));
+    // A write that succeeds replaces the file whole.
+    ASSERT_TRUE(WriteVectorImage(Path("g.pdf"), VectorFormat::Pdf, d.steps, d.image.size(), &error));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("%PDF-"));
+    EXPECT_EQ(Entries(), (QStringList{"g.pdf", "sub.svg"}));
+}
+
+}  // namespace
+}  // namespace vemlo
