@@ -37,8 +37,8 @@ bool DisplayList::room(std::size_t points) {
 
 void DisplayList::add(const Tools& t, Kind k, int x1, int y1, int x2, int y2, int first, int count) {
     if (!room(0)) return;
-    ops_.push_back(Op{k, t.penStyle, t.brushStyle, t.penWidth, t.pen, t.brush, t.font, t.fontSize, x1, y1,
-                      x2, y2, first, count});
+    ops_.push_back(Op{k, t.penStyle, t.brushStyle, t.penWidth, t.pen, t.brush, t.font, t.fontSize, x1, y1, x2,
+                      y2, first, count});
 }
 
 void DisplayList::polygon(const Tools& t, const PointType* pts, int n) {

@@ -16,7 +16,7 @@ namespace vemlo {
 namespace {
 
 QImage Render(GraphState& g, int w, int h, EvalPath path, bool withAxes, bool drawBox,
-             DisplayList* record = nullptr) {
+              DisplayList* record = nullptr) {
     // The graphing rectangle is the image with its one-pixel frame around it,
     // placed where the main window has it: Shape clamps points left of and
     // above the window's client area, so the offset shows in what is drawn.
@@ -79,7 +79,8 @@ QImage IconPicture(int size) {
     g.BColor = 0x000000;
     const QImage dark = Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false);
     g.BColor = 0xFFFFFF;
-    QImage icon = Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false).convertToFormat(QImage::Format_ARGB32);
+    QImage icon =
+        Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false).convertToFormat(QImage::Format_ARGB32);
     QRect used;
     for (int y = 0; y < kDrawn; ++y) {
         auto* row = reinterpret_cast<QRgb*>(icon.scanLine(y));

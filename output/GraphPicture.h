@@ -15,8 +15,8 @@ namespace vemlo {
 /// that the image fills it. The plane and the line are drawn as far as they
 /// are switched on, the box when `drawBox`. FuncError tells whether a formula
 /// failed. With `record`, every step drawn is also kept there, the ground first.
-QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::Compiled,
-                        bool drawBox = false, DisplayList* record = nullptr);
+QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path = EvalPath::Compiled, bool drawBox = false,
+                        DisplayList* record = nullptr);
 
 /// The start menu's picture: a shaded sample surface with its labelled axes.
 QImage StartMenuPicture();

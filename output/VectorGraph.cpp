@@ -56,7 +56,8 @@ public:
                 case Kind::MoveTo:
                     // A move to where the pen is goes on with a solid line;
                     // elsewhere, or on a dashed line, a new line begins.
-                    if (QPoint(op.x1, op.y1) != pos_ || (run_ && run_->penStyle != TPenStyle::Solid)) endRun();
+                    if (QPoint(op.x1, op.y1) != pos_ || (run_ && run_->penStyle != TPenStyle::Solid))
+                        endRun();
                     pos_ = QPoint(op.x1, op.y1);
                     break;
                 case Kind::LineTo:
@@ -87,18 +88,6 @@ private:
         const QPoint to(op.x1, op.y1);
         if (op.penStyle == TPenStyle::Clear) {
             endRun();
-        } else if (to == pos_) {
-            // The pen's one dot, unless a line of this pen already runs through it.
-            if (run_ && SameStroke(*run_, op)) return;
-            endRun();
-            p_.setPen(Qt::NoPen);
-            p_.setBrush(toQColor(op.pen));
-            const double w = std::max(1, op.penWidth);
-            if (op.penWidth <= 1)
-                p_.drawRect(QRectF(to.x(), to.y(), 1, 1));
-            else
-                p_.drawEllipse(QPointF(to.x() + StrokeOffset(op.penWidth), to.y() + StrokeOffset(op.penWidth)),
-                               w / 2, w / 2);
         } else {
             const double o = StrokeOffset(op.penWidth);
             if (!run_ || !SameStroke(*run_, op)) {
@@ -106,17 +95,32 @@ private:
                 run_ = &op;
                 path_ = QPainterPath(QPointF(pos_.x() + o, pos_.y() + o));
             }
-            path_.lineTo(to.x() + o, to.y() + o);
+            // A line to where the pen is only marks its dot, which a line
+            // going on from there covers.
+            if (to != pos_) path_.lineTo(to.x() + o, to.y() + o);
         }
         pos_ = to;
     }
 
     void endRun() {
         if (!run_) return;
-        p_.setPen(StrokePen(*run_));
-        p_.setBrush(Qt::NoBrush);
-        p_.drawPath(path_);
+        const Op& op = *run_;
         run_ = nullptr;
+        if (path_.elementCount() > 1) {
+            p_.setPen(StrokePen(op));
+            p_.setBrush(Qt::NoBrush);
+            p_.drawPath(path_);
+            return;
+        }
+        // The pen's one dot.
+        const QPointF at = path_.currentPosition();
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(toQColor(op.pen));
+        const double w = std::max(1, op.penWidth);
+        if (op.penWidth <= 1)
+            p_.drawRect(QRectF(at.x() - 0.5, at.y() - 0.5, 1, 1));
+        else
+            p_.drawEllipse(at, w / 2, w / 2);
     }
 
     void polygon(const Op& op) {
@@ -222,7 +226,8 @@ void PaintDisplayList(QPainter& p, const DisplayList& list, QSize size) {
 
 bool WriteVectorPicture(const QString& name, VectorFormat format, QSize size, const QString& title,
                         const std::function<void(QPainter&)>& paint, QString* error) {
-    if (format == VectorFormat::Unknown) return Fail(error, QStringLiteral("the name ends in neither .pdf nor .svg"));
+    if (format == VectorFormat::Unknown)
+        return Fail(error, QStringLiteral("the name ends in neither .pdf nor .svg"));
     if (size.isEmpty()) return Fail(error, QStringLiteral("there is no picture to export"));
     if (QFileInfo(name).isDir()) return Fail(error, QStringLiteral("it is a folder"));
     QSaveFile file(name);
@@ -254,8 +259,9 @@ bool WriteVectorPicture(const QString& name, VectorFormat format, QSize size, co
         }
     }
     if (!painted || file.error() != QFileDevice::NoError) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : QStringLiteral("the picture could not be drawn");
+        const QString why = file.error() != QFileDevice::NoError
+                                ? file.errorString()
+                                : QStringLiteral("the picture could not be drawn");
         file.cancelWriting();
         return Fail(error, why);
     }
@@ -289,7 +295,8 @@ bool WriteVectorGraph(const QString& name, VectorFormat format, const GraphState
 bool WriteVectorImage(const QString& name, VectorFormat format, const DisplayList& image, QSize imageSize,
                       QString* error) {
     return WriteVectorPicture(
-        name, format, imageSize, QString(), [&](QPainter& p) { PaintDisplayList(p, image, imageSize); }, error);
+        name, format, imageSize, QString(), [&](QPainter& p) { PaintDisplayList(p, image, imageSize); },
+        error);
 }
 
 }  // namespace vemlo

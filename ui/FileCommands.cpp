@@ -133,8 +133,9 @@ void FileCommands::ExportVectorGraph1Click() {
         return;
     }
     if (!image.displayList().complete()) {
-        Complain(QStringLiteral("The graph holds too many drawing steps to export as vectors;\r"
-                                "clear the screen and draw it again."));
+        Complain(
+            QStringLiteral("The graph holds too many drawing steps to export as vectors;\r"
+                           "clear the screen and draw it again."));
         return;
     }
     // What is drawn so far is on the image and in its list alike.

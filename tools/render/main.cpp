@@ -167,9 +167,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption contours(
         "contours", "Contours over the graph (modes 1 and 2): grid,levels[,3d], e.g. 20,10 or 60,16,3d.",
         "list");
-    const QCommandLineOption out("out", "Picture file to write (.bmp, .jpg, .jpeg, .png, .pdf or .svg).", "file");
-    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box,
-                   contours, out});
+    const QCommandLineOption out("out", "Picture file to write (.bmp, .jpg, .jpeg, .png, .pdf or .svg).",
+                                 "file");
+    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line,
+                   box, contours, out});
     if (!cl.parse(QCoreApplication::arguments())) return BadCommandLine(cl.errorText());
     if (cl.isSet(help)) {
         std::printf("%s%s", qPrintable(cl.helpText()), kMoreHelp);
@@ -231,7 +232,8 @@ int main(int argc, char** argv) {
     }
     if (cl.isSet(line)) {
         std::vector<std::string> items;
-        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items)) return BadCommandLine("bad --line");
+        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items))
+            return BadCommandLine("bad --line");
         std::array<std::string, 6> boxes;
         std::copy(items.begin(), items.end(), boxes.begin());
         vemlo::ApplyLine(g, boxes);
@@ -285,7 +287,8 @@ int main(int argc, char** argv) {
         return Fail(kFormulaFailed, "a formula has no value at a point of the domain: " + Listed(formulas));
     QString error;
     if (record) {
-        if (!steps.complete()) return Fail(kNotWritten, "too many drawing steps to write " + outName + " as vectors");
+        if (!steps.complete())
+            return Fail(kNotWritten, "too many drawing steps to write " + outName + " as vectors");
         if (!vemlo::WriteVectorImage(outName, vector, steps, image.size(), &error))
             return Fail(kNotWritten, "cannot write " + outName + ": " + error);
         return kDrawn;
