@@ -29,8 +29,8 @@ void Draw(benchmark::State& state, bool record) {
     g.DeltaX = g.DeltaY = 80;
     vemlo::DisplayList steps;
     for (auto _ : state) {
-        QImage image = vemlo::DrawGraphPicture(g, 776, 466, vemlo::EvalPath::Compiled, true,
-                                               record ? &steps : nullptr);
+        QImage image =
+            vemlo::DrawGraphPicture(g, 776, 466, vemlo::EvalPath::Compiled, true, record ? &steps : nullptr);
         vemlo::DisplayList scratch;
         vemlo::RecordingCanvas recording(image, record ? steps : scratch);
         vemlo::QImageCanvas plain(image);

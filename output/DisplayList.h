@@ -52,7 +52,7 @@ public:
 
     /// More steps than this are not kept: the list is then incomplete and
     /// says so, until it is emptied again.
-    static constexpr std::size_t kMaxOps = 4'000'000;
+    static constexpr std::size_t kMaxOps = 1'000'000;
 
     DisplayList();
 

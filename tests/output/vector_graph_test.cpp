@@ -232,6 +232,22 @@ TEST(DisplayList, AStepThatCoversTheImageEmptiesTheList) {
     }
 }
 
+// Past its bound the list gives up what it kept rather than keep a part of
+// the picture; a step covering the image makes it whole again.
+TEST(DisplayList, TooManyStepsAreGivenUpWhole) {
+    QImage image(20, 20, QImage::Format_RGB32);
+    DisplayList steps;
+    RecordingCanvas c(image, steps);
+    for (std::size_t i = 0; i <= DisplayList::kMaxOps; ++i) c.moveTo(1, 1);
+    EXPECT_FALSE(steps.complete());
+    EXPECT_TRUE(steps.empty());
+    c.lineTo(5, 5);
+    EXPECT_TRUE(steps.empty());
+    c.fillRect(0, 0, 20, 20);
+    EXPECT_TRUE(steps.complete());
+    EXPECT_EQ(steps.ops().size(), 1u);
+}
+
 TEST(VectorGraph, FormatFollowsTheExtension) {
     const struct {
         const char* name;
