@@ -251,7 +251,8 @@ bool WriteVectorPicture(const QString& name, VectorFormat format, QSize size, co
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(72);
-        svg.setTitle(title);
+        // The generator writes the title as it is given, into the XML.
+        svg.setTitle(title.toHtmlEscaped());
         QPainter p;
         if (p.begin(&svg)) {
             paint(p);

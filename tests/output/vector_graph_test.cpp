@@ -368,6 +368,30 @@ TEST_F(VectorFiles, FullGraphPdfIsLaidOutAsTheFullPicture) {
     EXPECT_LT(Misplaced(LMap, back, 1), 0.004);
 }
 
+// Titles are the user's own text: whatever they hold, the SVG stays well formed.
+TEST_F(VectorFiles, SvgTextsKeepEveryCharacter) {
+    GraphState g = Mode('1');
+    Drawn d;
+    DrawRecorded(g, d, false);
+    g.LMapX = 120;
+    g.LMapY = 150;
+    const std::string title = "a<b & \"c\" > 'd' \xC3\xA9";
+    g.Title = title;
+    ASSERT_TRUE(WriteVectorGraph(Path("t.svg"), VectorFormat::Svg, g, d.steps, d.image.size()));
+    QFile f(Path("t.svg"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+            texts << xml.readElementText().trimmed();
+        else if (xml.tokenType() == QXmlStreamReader::StartElement && xml.name() == u"title")
+            texts << xml.readElementText();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts.count(QString::fromStdString(title)), 2)
+        << "the sheet's title and the document's" << texts.join('|').toStdString();
+}
+
 TEST_F(VectorFiles, AFailedWriteLeavesTheOldFileAndNothingElse) {
     Drawn d;
     Hump(d);
