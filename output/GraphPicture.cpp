@@ -2,18 +2,21 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 
 #include "engine/Axes.h"
 #include "engine/DrawGraph.h"
 #include "engine/Host.h"
 #include "engine/Modes.h"
 #include "output/QImageCanvas.h"
+#include "output/RecordingCanvas.h"
 
 namespace vemlo {
 
 namespace {
 
-QImage Render(GraphState& g, int w, int h, EvalPath path, bool withAxes, bool drawBox) {
+QImage Render(GraphState& g, int w, int h, EvalPath path, bool withAxes, bool drawBox,
+              DisplayList* record = nullptr) {
     // The graphing rectangle is the image with its one-pixel frame around it,
     // placed where the main window has it: Shape clamps points left of and
     // above the window's client area, so the offset shows in what is drawn.
@@ -24,7 +27,16 @@ QImage Render(GraphState& g, int w, int h, EvalPath path, bool withAxes, bool dr
 
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(toQColor(g.BColor));
-    QImageCanvas canvas(image);
+    std::unique_ptr<QImageCanvas> recording;
+    if (record) {
+        record->clear();
+        DisplayList::Tools ground;
+        ground.brush = g.BColor;
+        record->fillRect(ground, 0, 0, w, h);
+        recording = std::make_unique<RecordingCanvas>(image, *record);
+    }
+    QImageCanvas plain(image);
+    QImageCanvas& canvas = recording ? *recording : plain;
     NullHost host;
     g.FunctionCalled = true;
     DrawRequest request;
@@ -38,8 +50,8 @@ QImage Render(GraphState& g, int w, int h, EvalPath path, bool withAxes, bool dr
 
 }  // namespace
 
-QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path, bool drawBox) {
-    return Render(g, w, h, path, true, drawBox);
+QImage DrawGraphPicture(GraphState& g, int w, int h, EvalPath path, bool drawBox, DisplayList* record) {
+    return Render(g, w, h, path, true, drawBox, record);
 }
 
 QImage StartMenuPicture() {
@@ -67,7 +79,8 @@ QImage IconPicture(int size) {
     g.BColor = 0x000000;
     const QImage dark = Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false);
     g.BColor = 0xFFFFFF;
-    QImage icon = Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false).convertToFormat(QImage::Format_ARGB32);
+    QImage icon =
+        Render(g, kDrawn, kDrawn, EvalPath::Compiled, false, false).convertToFormat(QImage::Format_ARGB32);
     QRect used;
     for (int y = 0; y < kDrawn; ++y) {
         auto* row = reinterpret_cast<QRgb*>(icon.scanLine(y));

@@ -53,7 +53,7 @@ public:
 
     /// Copies the picture's pixels unchanged into the image with its top-left
     /// corner at (x, y).
-    void copyPicture(int x, int y, const QImage& picture);
+    virtual void copyPicture(int x, int y, const QImage& picture);
 
     /// Ends the painter so the image can be read or copied safely.
     void flush();

@@ -3,7 +3,7 @@
 # only those that are missing. Safe to run again.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-      libbenchmark-dev xvfb xauth fonts-dejavu-core desktop-file-utils)
+      libbenchmark-dev xvfb xauth fonts-dejavu-core desktop-file-utils qt6-svg-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <memory>
 
+#include "output/DisplayList.h"
 #include "output/QImageCanvas.h"
 
 namespace vemlo {
@@ -14,7 +15,9 @@ class TBitmap {
 public:
     /// An empty bitmap of 0 x 0 pixels.
     TBitmap();
-    TBitmap(int w, int h);
+    /// With a display list, the canvas also records every step into it; the
+    /// list is emptied whenever the pixels start anew (new size, new picture).
+    TBitmap(int w, int h, DisplayList* record = nullptr);
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
@@ -34,7 +37,10 @@ public:
     void assign(const QImage& picture);
 
 private:
+    void makeCanvas();
+
     QImage image_;
+    DisplayList* record_ = nullptr;
     std::unique_ptr<QImageCanvas> canvas_;
 };
 

@@ -9,6 +9,8 @@
 #include "output/Clipboard.h"
 #include "output/PictureFiles.h"
 #include "output/Printing.h"
+#include "output/VectorGraph.h"
+#include "ui/Globals.h"
 #include "ui/TImage.h"
 #include "ui/TVemloScrn1.h"
 
@@ -41,6 +43,9 @@ FileCommands::FileCommands(TVemloScrn1& w) : QObject(&w), w_(w) {
     setObjectName(QStringLiteral("FileCommands"));
     OpenPictureDialog1 = MakePictureDialog(&w, "OpenPictureDialog1", QFileDialog::AcceptOpen);
     SavePictureDialog1 = MakePictureDialog(&w, "SavePictureDialog1", QFileDialog::AcceptSave);
+    ExportDialog1 = MakePictureDialog(&w, "ExportDialog1", QFileDialog::AcceptSave);
+    ExportDialog1->setNameFilters(
+        {QStringLiteral("Vector pictures (*.pdf *.PDF *.svg *.SVG)"), QStringLiteral("All files (*)")});
 
     const struct {
         QAction* item;
@@ -49,6 +54,7 @@ FileCommands::FileCommands(TVemloScrn1& w) : QObject(&w), w_(w) {
         {w.OpenGraph1, &FileCommands::OpenGraph1Click},
         {w.SaveFullGraph1, &FileCommands::SaveFullGraph1Click},
         {w.SaveOnlyInsideRectangle1, &FileCommands::SaveOnlyInsideRectangle1Click},
+        {w.ExportVectorGraph1, &FileCommands::ExportVectorGraph1Click},
         {w.PrintGraph1, &FileCommands::PrintGraph1Click},
         {w.PrinterSetUp1, &FileCommands::PrinterSetUp1Click},
         {w.CopyGraph1, &FileCommands::CopyGraph1Click},
@@ -106,6 +112,37 @@ void FileCommands::SaveGraph(bool full) {
     QString error;
     if (!SavePicture(picture.image(), target.name, target.format, &error)) {
         Complain(QStringLiteral("Cannot write the file %1: %2").arg(target.name, error));
+        return;
+    }
+    QCoreApplication::processEvents();
+}
+
+void FileCommands::ExportVectorGraph1Click() {
+    if (w_.Busy()) return;
+    const QString chosen = Run(ExportDialog1);
+    if (chosen.isEmpty()) return;
+    TImage& image = *w_.Image1;
+    if (!image.hasPicture() || image.width() <= 0 || image.height() <= 0) {
+        Message(QMessageBox::Critical, QStringLiteral("No image"),
+                QStringLiteral("Please open an image, before save"));
+        return;
+    }
+    const VectorFormat format = VectorFormatOf(chosen);
+    if (format == VectorFormat::Unknown) {
+        Tell(QStringLiteral("Sorry, can only export to PDF or SVG"));
+        return;
+    }
+    if (!image.displayList().complete()) {
+        Complain(
+            QStringLiteral("The graph holds too many drawing steps to export as vectors;\r"
+                           "clear the screen and draw it again."));
+        return;
+    }
+    // What is drawn so far is on the image and in its list alike.
+    const QImage shown = image.picture();
+    QString error;
+    if (!WriteVectorGraph(chosen, format, TheGraph(), image.displayList(), shown.size(), &error)) {
+        Complain(QStringLiteral("Cannot write the file %1: %2").arg(chosen, error));
         return;
     }
     QCoreApplication::processEvents();

@@ -1,7 +1,7 @@
 #pragma once
 /// The commands that take the graph out of the program and bring a picture
 /// back in: the picture files (Open Graph, Save Full Graph, Save Only Inside
-/// Rectangle), the clipboard (Copy Graph, Paste Graph) and the printer
+/// Rectangle, Export Vector Graph), the clipboard (Copy Graph, Paste Graph) and the printer
 /// (Print Graph, Printer SetUp). The file and print dialogs belong to the
 /// main window and are shown modally.
 
@@ -28,6 +28,8 @@ public:
     void OpenGraph1Click();
     void SaveFullGraph1Click();
     void SaveOnlyInsideRectangle1Click();
+    /// Writes the full-graph picture as vectors, PDF or SVG by the extension.
+    void ExportVectorGraph1Click();
     void CopyGraph1Click();
     void PasteGraph1Click();
     void PrintGraph1Click();
@@ -35,6 +37,7 @@ public:
 
     QFileDialog* OpenPictureDialog1;
     QFileDialog* SavePictureDialog1;
+    QFileDialog* ExportDialog1;
     /// The printer the graph goes to; it keeps what the print dialog
     /// (PrintDialog1, made when Print Graph runs) set.
     QPrinter Printer1{QPrinter::HighResolution};

@@ -7,7 +7,7 @@ namespace vemlo {
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 TBitmap& TImage::bitmap() {
-    if (!bitmap_) bitmap_.emplace(width(), height());
+    if (!bitmap_) bitmap_.emplace(width(), height(), &list_);
     return *bitmap_;
 }
 
@@ -20,6 +20,7 @@ QImage TImage::picture() { return bitmap_ ? bitmap_->image() : QImage(); }
 
 void TImage::removePicture() {
     bitmap_.reset();
+    list_.clear();
     update();
 }
 

@@ -26,6 +26,10 @@ public:
     void removePicture();
     /// Replaces the picture by a copy of the given one.
     void setPicture(const QImage& picture);
+    /// Every step drawn on the picture since its pixels last started anew
+    /// (a new picture, or a step that covered it whole), for exporting the
+    /// picture as vectors.
+    const DisplayList& displayList() const { return list_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +37,7 @@ protected:
 private:
     TBitmap& bitmap();
 
+    DisplayList list_;
     std::optional<TBitmap> bitmap_;
 };
 

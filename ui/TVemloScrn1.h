@@ -107,6 +107,7 @@ public:
     QAction* OpenGraph1;
     QAction* SaveFullGraph1;
     QAction* SaveOnlyInsideRectangle1;
+    QAction* ExportVectorGraph1;
     QAction* PrintGraph1;
     QAction* PrinterSetUp1;
     QAction* Exit1;

@@ -64,6 +64,7 @@ void TVemloScrn1::CreateMenu() {
     SaveFullGraph1 = AddItem(w, SaveGraph1, "Save Full Graph", "SaveFullGraph1", nullptr);
     SaveOnlyInsideRectangle1 =
         AddItem(w, SaveGraph1, "Save Only Inside Rectangle", "SaveOnlyInsideRectangle1", nullptr);
+    ExportVectorGraph1 = AddItem(w, SaveGraph1, "Export Vector Graph...", "ExportVectorGraph1", nullptr);
     AddSeparator(File1, "N2");
     PrintGraph1 = AddItem(w, File1, "Print Graph", "PrintGraph1", nullptr);
     PrinterSetUp1 = AddItem(w, File1, "Printer SetUp", "PrinterSetUp1", nullptr);

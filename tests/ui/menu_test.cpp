@@ -23,6 +23,7 @@ const MenuRow kMenu[] = {
     {"SaveGraph1", "Save Graph", "File1", true},
     {"SaveFullGraph1", "Save Full Graph", "SaveGraph1", true},
     {"SaveOnlyInsideRectangle1", "Save Only Inside Rectangle", "SaveGraph1", true},
+    {"ExportVectorGraph1", "Export Vector Graph...", "SaveGraph1", true},
     {"PrintGraph1", "Print Graph", "File1", true},
     {"PrinterSetUp1", "Printer SetUp", "File1", true},
     {"Exit1", "Exit", "File1", true},

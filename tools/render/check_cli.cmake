@@ -44,14 +44,15 @@ run(2 "bad --eye" --eye 1,x^,3 --out a.png)
 run(2 "unexpected argument" stray --out a.png)
 
 # The extension, compared letter case included: the last "." after the last "/".
-foreach(name graph.Jpg graph.PnG graph.bMp graph graph.gif graph. dir.png/graph)
+foreach(name graph.Jpg graph.PnG graph.bMp graph graph.gif graph. dir.png/graph graph.Pdf graph.svgz)
   run(2 "cannot tell the picture format of ${name}" ${small} --out ${name})
 endforeach()
 expect_files()
 
 # Each recognised extension gives its format, whatever the rest of the name.
 set(cases "a.bmp:424D" "b.BMP:424D" "c.jpg:FFD8FF" "d.JPG:FFD8FF" "e.jpeg:FFD8FF" "f.JPEG:FFD8FF"
-          "g.png:89504E47" "h.PNG:89504E47" "my.graph.png:89504E47" "my.png.bmp:424D")
+          "g.png:89504E47" "h.PNG:89504E47" "my.graph.png:89504E47" "my.png.bmp:424D"
+          "i.pdf:255044462D" "j.PDF:255044462D" "k.svg:3C3F786D6C" "l.SVG:3C3F786D6C")
 set(written "")
 foreach(c IN LISTS cases)
   string(REPLACE ":" ";" c "${c}")
@@ -88,4 +89,7 @@ endif()
 file(MAKE_DIRECTORY ${DIR}/taken.png)
 run(4 "cannot write missing/a.png" ${small} --out missing/a.png)
 run(4 "cannot write taken.png" ${small} --out taken.png)
-expect_files(old.png taken.png)
+run(4 "cannot write missing/a.pdf" ${small} --out missing/a.pdf)
+file(MAKE_DIRECTORY ${DIR}/taken.svg)
+run(4 "cannot write taken.svg" ${small} --out taken.svg)
+expect_files(old.png taken.png taken.svg)

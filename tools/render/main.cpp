@@ -22,6 +22,8 @@
 #include "formula/Parser.h"
 #include "output/GraphPicture.h"
 #include "output/QImageCanvas.h"
+#include "output/RecordingCanvas.h"
+#include "output/VectorGraph.h"
 #include "tools/render/PictureFormat.h"
 
 namespace {
@@ -76,7 +78,8 @@ int BadCommandLine(const QString& text) { return Fail(kBadCommandLine, text + " 
 
 const char* const kMoreHelp = R"help(
 The picture format follows the extension of --out: .bmp or .BMP; .jpg, .JPG,
-.jpeg or .JPEG (quality 100); .png or .PNG. Formulas are written as in the
+.jpeg or .JPEG (quality 100); .png or .PNG; or as vectors, one point per
+pixel with text as text: .pdf or .PDF, .svg or .SVG. Formulas are written as in the
 program: + - * / ^, Sin, Cos, Exp, Sqrt, ..., p for pi; so may every number
 be. An empty item of a list keeps its default (--eye ,30,70). The file is
 written whole or not at all.
@@ -85,6 +88,7 @@ Examples:
   vemlo_render -f "Sin(x)*Cos(y)" --out waves.png
   vemlo_render -f "x^2-y^2" --eye ,30,70 --window -3,3,-3,3,-9,9 --size 400x300 --out saddle.jpg
   vemlo_render --mode 2 -f "2-r/2" --out cone.png
+  vemlo_render -f "Sin(x)*Cos(y)" --curves 40 --contours 40,12 --out waves.pdf
   vemlo_render --mode 3 -x "2*Cos(4*t)" -y "2*Sin(4*t)" -z t --step 0.01 --out helix.png
   vemlo_render --mode 4 -x "(2+Cos(v))*Cos(u)" -y "(2+Cos(v))*Sin(u)" -z "Sin(v)" \
       --window -3,3,-3,3,-3,3 --out torus.bmp
@@ -140,7 +144,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("vemlo_render"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEMLO_VERSION));
     QCommandLineParser cl;
-    cl.setApplicationDescription("Draws one Vemlo graph into a picture file (BMP, JPEG or PNG).");
+    cl.setApplicationDescription("Draws one Vemlo graph into a picture file (BMP, JPEG, PNG, PDF or SVG).");
     const QCommandLineOption help(QStringList{"h", "help"}, "Shows this help.");
     cl.addOption(help);
     cl.addVersionOption();
@@ -163,9 +167,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption contours(
         "contours", "Contours over the graph (modes 1 and 2): grid,levels[,3d], e.g. 20,10 or 60,16,3d.",
         "list");
-    const QCommandLineOption out("out", "Picture file to write (.bmp, .jpg, .jpeg or .png).", "file");
-    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line, box,
-                   contours, out});
+    const QCommandLineOption out("out", "Picture file to write (.bmp, .jpg, .jpeg, .png, .pdf or .svg).",
+                                 "file");
+    cl.addOptions({mode, f, x, y, z, domain, window, curves, step, eye, size, flat, reference, plane, line,
+                   box, contours, out});
     if (!cl.parse(QCoreApplication::arguments())) return BadCommandLine(cl.errorText());
     if (cl.isSet(help)) {
         std::printf("%s%s", qPrintable(cl.helpText()), kMoreHelp);
@@ -227,7 +232,8 @@ int main(int argc, char** argv) {
     }
     if (cl.isSet(line)) {
         std::vector<std::string> items;
-        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items)) return BadCommandLine("bad --line");
+        if (!SplitList(cl.value(line), 6, items) || !AllReadable(g, items))
+            return BadCommandLine("bad --line");
         std::array<std::string, 6> boxes;
         std::copy(items.begin(), items.end(), boxes.begin());
         vemlo::ApplyLine(g, boxes);
@@ -241,7 +247,9 @@ int main(int argc, char** argv) {
     if (!cl.isSet(out)) return BadCommandLine("--out is needed");
     const QString outName = cl.value(out);
     const vemlo::PictureFormat format = vemlo::PictureFormatOf(outName);
-    if (!format.name) return BadCommandLine("cannot tell the picture format of " + outName);
+    const vemlo::VectorFormat vector = vemlo::VectorFormatOf(outName);
+    if (!format.name && vector == vemlo::VectorFormat::Unknown)
+        return BadCommandLine("cannot tell the picture format of " + outName);
 
     const std::vector<NamedFormula> formulas = FormulasOf(g);
     const std::vector<NamedFormula> unreadable = WithSyntaxErrors(g, formulas);
@@ -260,12 +268,15 @@ int main(int argc, char** argv) {
     }
 
     const vemlo::EvalPath path = cl.isSet(reference) ? vemlo::EvalPath::Reference : vemlo::EvalPath::Compiled;
-    QImage image = vemlo::DrawGraphPicture(g, w, h, path, cl.isSet(box));
+    // A vector picture is drawn from the steps the drawing took.
+    vemlo::DisplayList steps;
+    vemlo::DisplayList* record = vector != vemlo::VectorFormat::Unknown ? &steps : nullptr;
+    QImage image = vemlo::DrawGraphPicture(g, w, h, path, cl.isSet(box), record);
     if (cl.isSet(contours)) {
         // As Contours > Draw does after a drawing: over the graph and its axes,
         // with the pen the axes leave on the graphing image.
         const bool failed = g.FuncError;
-        vemlo::QImageCanvas canvas(image);
+        vemlo::RecordingCanvas canvas(image, steps);
         canvas.setPenWidth(2);
         vemlo::NullHost host;
         vemlo::DrawContours(g, canvas, host, grid, grid, levels, threeD, path);
@@ -275,6 +286,13 @@ int main(int argc, char** argv) {
     if (g.FuncError)
         return Fail(kFormulaFailed, "a formula has no value at a point of the domain: " + Listed(formulas));
     QString error;
+    if (record) {
+        if (!steps.complete())
+            return Fail(kNotWritten, "too many drawing steps to write " + outName + " as vectors");
+        if (!vemlo::WriteVectorImage(outName, vector, steps, image.size(), &error))
+            return Fail(kNotWritten, "cannot write " + outName + ": " + error);
+        return kDrawn;
+    }
     if (!WritePicture(image, outName, format, error))
         return Fail(kNotWritten, "cannot write " + outName + ": " + error);
     return kDrawn;
