@@ -55,8 +55,9 @@ constexpr int kPumpsBeforeCancel = 3000;
 constexpr double kCompareCells = 64;
 constexpr std::int64_t kCompareContourCells = 100;
 constexpr double kCompareCurvePoints = 200;
-// More curves than this are drawn with this many, to keep one input cheap.
-constexpr double kMostCurves = 40;
+// Grids of more cells than this keep their x-curves and get fewer y-curves,
+// to keep one input cheap (80 x 20 at most).
+constexpr double kMostCells = 1600;
 constexpr int kMostFrames = 2;
 
 void Check(bool ok) {
@@ -207,8 +208,10 @@ void Build(GraphState& g, const Settings& s) {
     vemlo::ApplyView(g, Get(s, "theta"), Get(s, "phi"), Get(s, "rho"));
     vemlo::RepairRho(g);
     vemlo::ApplyCurves(g, Get(s, "cx"), Get(s, "cy"));
-    g.DeltaX = std::min(vemlo::RepairCurves(g.DeltaX), kMostCurves);
-    g.DeltaY = std::min(vemlo::RepairCurves(g.DeltaY), kMostCurves);
+    g.DeltaX = vemlo::RepairCurves(g.DeltaX);
+    g.DeltaY = vemlo::RepairCurves(g.DeltaY);
+    Check(g.DeltaX >= 1 && g.DeltaX <= 80 && g.DeltaY >= 1 && g.DeltaY <= 80);
+    g.DeltaY = std::min(g.DeltaY, std::floor(kMostCells / g.DeltaX));
     vemlo::ConvertEntry(g, Get(s, "step"), g.Step);
     g.Step = vemlo::RepairStep(g.Step);
     vemlo::ApplyParameters(
