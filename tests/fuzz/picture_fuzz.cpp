@@ -36,7 +36,14 @@ void Shown(const QImage& picture) {
     const QImage shown = vemlo::StretchPicture(picture, kImageWidth, kImageHeight);
     Check(shown.width() == kImageWidth && shown.height() == kImageHeight);
     Check(shown.format() == QImage::Format_RGB32);
-    for (int y = 0; y < kImageHeight; y += 37) Check(qAlpha(shown.pixel(y % kImageWidth, y)) == 255);
+    // Each pixel takes the source pixel under its centre.
+    for (int y = 0; y < kImageHeight; y += 37) {
+        const int x = (y * 7) % kImageWidth;
+        const int sx = static_cast<int>((2 * qint64(x) + 1) * picture.width() / (2 * kImageWidth));
+        const int sy = static_cast<int>((2 * qint64(y) + 1) * picture.height() / (2 * kImageHeight));
+        Check(shown.pixel(x, y) == picture.pixel(sx, sy));
+        Check(qAlpha(shown.pixel(x, y)) == 255);
+    }
 }
 
 }  // namespace
