@@ -207,6 +207,17 @@ void Build(GraphState& g, const Settings& s) {
     vemlo::RepairWindowBox(g);
     vemlo::ApplyView(g, Get(s, "theta"), Get(s, "phi"), Get(s, "rho"));
     vemlo::RepairRho(g);
+    // What the repairs promise the drawing.
+    Check(std::isfinite(g.WMinX) && std::isfinite(g.WMaxX) && g.WMinX < g.WMaxX);
+    Check(std::isfinite(g.WMinY) && std::isfinite(g.WMaxY) && g.WMinY < g.WMaxY);
+    Check(std::isfinite(g.WMinZ) && std::isfinite(g.WMaxZ) && g.WMinZ < g.WMaxZ);
+    const vemlo::DomainRefs domain = vemlo::DomainOf(g);
+    for (int k = 0; k < (domain.hasSecond ? 4 : 2); k += 2) {
+        const double lo = *domain.ends[k], hi = *domain.ends[k + 1];
+        Check(std::isfinite(lo) && std::isfinite(hi) && lo <= hi);
+    }
+    Check(std::isfinite(g.Rho) && g.Rho > 0);
+    Check(g.Theta >= 0 && g.Theta <= 2 * M_PI && g.Phi >= 0 && g.Phi <= M_PI);
     vemlo::ApplyCurves(g, Get(s, "cx"), Get(s, "cy"));
     g.DeltaX = vemlo::RepairCurves(g.DeltaX);
     g.DeltaY = vemlo::RepairCurves(g.DeltaY);
@@ -214,6 +225,7 @@ void Build(GraphState& g, const Settings& s) {
     g.DeltaY = std::min(g.DeltaY, std::floor(kMostCells / g.DeltaX));
     vemlo::ConvertEntry(g, Get(s, "step"), g.Step);
     g.Step = vemlo::RepairStep(g.Step);
+    Check(std::isfinite(g.Step) && g.Step > 0);
     vemlo::ApplyParameters(
         g, {"", Get(s, "a"), Get(s, "b"), Get(s, "c"), Get(s, "d"), Get(s, "e"), Get(s, "f")});
     vemlo::CopyParameters(g);
