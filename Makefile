@@ -6,8 +6,9 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test test-main test-asan bench install uninstall clean
+.PHONY: all deps configure build run test test-main test-asan fuzz bench install uninstall clean
 
 all: build
 
@@ -24,7 +25,8 @@ run: build
 	./$(BUILD)/app/vemlo
 
 # The normal build with every test, then the formula and engine tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz run.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, with a 30 s run of
+# each fuzz target (formulas, the whole drawing, the picture files).
 test: test-main test-asan
 
 test-main: build
@@ -35,6 +37,14 @@ test-asan: deps
 	  -DVEMLO_GUI=OFF -DVEMLO_SANITIZE=ON -DVEMLO_FUZZ=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets of the sanitizer build, each run for FUZZ_SECONDS
+# (600 unless given, e.g. make fuzz FUZZ_SECONDS=3600) instead of the test's 30.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVEMLO_GUI=OFF -DVEMLO_SANITIZE=ON -DVEMLO_FUZZ=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target fuzz_targets
+	cd $(ASAN_BUILD) && VEMLO_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --output-on-failure -R '_fuzz$$' -j $(JOBS)
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
