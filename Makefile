@@ -35,6 +35,7 @@ test-asan: deps
 
 bench: build
 	./$(BUILD)/bench/vemlo_bench
+	./$(BUILD)/bench/vemlo_window_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
