@@ -54,6 +54,7 @@ uninstall:
 
 bench: build
 	./$(BUILD)/bench/vemlo_bench
+	./$(BUILD)/bench/vemlo_window_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -33,11 +33,12 @@ std::vector<Point> GridWalk() {
     return pts;
 }
 
-// Points with no repeated coordinate.
+// Points with no repeated coordinate, far more of them than the compiled
+// formulas remember, so no point is met again while it is remembered.
 std::vector<Point> Scattered() {
     std::mt19937 rng(1);
     std::uniform_real_distribution<double> d(-3, 3);
-    std::vector<Point> pts(4096);
+    std::vector<Point> pts(1 << 16);
     for (Point& p : pts) p = {d(rng), d(rng)};
     return pts;
 }
